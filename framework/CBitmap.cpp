@@ -1,0 +1,36 @@
+#include "framework/CBitmap.h"
+
+#include "framework/CDC.h"
+
+BOOL CBitmap::LoadBitmap(UINT nIDResource)
+{
+    return LoadBitmap(::GetModuleHandleA(nullptr), nIDResource);
+}
+
+BOOL CBitmap::LoadBitmap(HINSTANCE hInstance, UINT nIDResource)
+{
+    return Attach(::LoadBitmapA(hInstance, MAKEINTRESOURCEA(nIDResource)));
+}
+
+BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitsPerPixel, const void* lpBits)
+{
+    return Attach(::CreateBitmap(nWidth, nHeight, nPlanes, nBitsPerPixel, lpBits));
+}
+
+BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight)
+{
+    return Attach(::CreateCompatibleBitmap(pDC->GetSafeHdc(), nWidth, nHeight));
+}
+
+int CBitmap::GetBitmap(BITMAP* pBitmap) const
+{
+    return GetObject(sizeof(BITMAP), pBitmap);
+}
+
+SIZE CBitmap::GetSize() const
+{
+    BITMAP bm{};
+    if (GetBitmap(&bm) == 0)
+        return SIZE{0, 0};
+    return SIZE{bm.bmWidth, bm.bmHeight};
+}

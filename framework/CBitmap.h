@@ -1,0 +1,25 @@
+#pragma once
+
+#include "framework/CGdiObject.h"
+
+class CDC;
+
+class CBitmap : public CGdiObject {
+public:
+    CBitmap() = default;
+    CBitmap(CBitmap&&) noexcept = default;
+    CBitmap& operator=(CBitmap&&) noexcept = default;
+
+    // Loads a bitmap resource of the program (or of hInstance).
+    BOOL LoadBitmap(UINT nIDResource);
+    BOOL LoadBitmap(HINSTANCE hInstance, UINT nIDResource);
+    BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitsPerPixel, const void* lpBits);
+    BOOL CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight);
+
+    int GetBitmap(BITMAP* pBitmap) const;
+    // Width and height in pixels; 0 x 0 when the object holds no bitmap.
+    SIZE GetSize() const;
+
+    HBITMAP GetSafeHandle() const { return static_cast<HBITMAP>(m_hObject); }
+    operator HBITMAP() const { return GetSafeHandle(); }
+};

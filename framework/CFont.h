@@ -1,0 +1,16 @@
+#pragma once
+
+#include "framework/CGdiObject.h"
+
+class CFont : public CGdiObject {
+public:
+    CFont() = default;
+    CFont(CFont&&) noexcept = default;
+    CFont& operator=(CFont&&) noexcept = default;
+
+    BOOL CreateFontIndirect(const LOGFONTA* lpLogFont);
+    int GetLogFont(LOGFONTA* pLogFont) const;
+
+    HFONT GetSafeHandle() const { return static_cast<HFONT>(m_hObject); }
+    operator HFONT() const { return GetSafeHandle(); }
+};

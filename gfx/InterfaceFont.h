@@ -1,0 +1,9 @@
+#pragma once
+
+#include "framework/CFont.h"
+
+// The one interface font of the skinned windows: a 12-pixel "宋体", made on
+// first use and kept for the whole run. Callers select it but never delete or
+// change it. If the font cannot be made, the object stays empty and the next
+// call tries again.
+CFont* GetInterfaceFont();

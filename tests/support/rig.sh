@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# The test rig's shared resources, one set per build tree:
+#   rig.sh start BUILD_DIR PAINT_STAND_IN   starts a virtual display (Xvfb,
+#       1024x768x24, on a free display number), creates the Wine prefix once
+#       and installs the Paint stand-in into it;
+#   rig.sh stop BUILD_DIR                   ends the prefix's wineserver and
+#       the display.
+# The unit tests run in that prefix on that display (see wine-run.sh); each
+# journey copies the prefix and starts a display of its own.
+set -euo pipefail
+
+cmd=${1:?usage: rig.sh start|stop BUILD_DIR [PAINT_STAND_IN]}
+build=$(cd "${2:?build dir}" && pwd)
+rig="$build/rig"
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=wine-env.sh
+source "$here/wine-env.sh" "$build"
+
+start_display() {
+  mkdir -p "$rig"
+  if [ -f "$rig/xvfb.pid" ] && kill -0 "$(cat "$rig/xvfb.pid")" 2>/dev/null; then
+    echo "rig: display :$(cat "$rig/display") is already running"
+    return
+  fi
+  local numfile="$rig/display.new"
+  rm -f "$numfile"
+  # -displayfd lets the server pick a free display number and tell us which.
+  setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
+    3>"$numfile" >"$rig/xvfb.log" 2>&1 </dev/null &
+  echo $! >"$rig/xvfb.pid"
+  for _ in $(seq 100); do
+    [ -s "$numfile" ] && break
+    sleep 0.1
+  done
+  [ -s "$numfile" ] || { echo "rig: Xvfb did not start:"; cat "$rig/xvfb.log"; exit 1; }
+  tr -d '\n' <"$numfile" >"$rig/display"
+  rm -f "$numfile"
+  echo "rig: display :$(cat "$rig/display") started"
+}
+
+create_prefix() {
+  if [ -f "$WINEPREFIX/.vantik-ready" ]; then
+    echo "rig: Wine prefix $WINEPREFIX is ready"
+    return
+  fi
+  rm -rf "$WINEPREFIX"
+  echo "rig: creating Wine prefix $WINEPREFIX"
+  DISPLAY=":$(cat "$rig/display")" wine wineboot -i
+  wineserver -w
+  touch "$WINEPREFIX/.vantik-ready"
+}
+
+install_paint_stand_in() {
+  cp "${1:?Paint stand-in}" "$WINEPREFIX/drive_c/windows/system32/mspaint.exe"
+}
+
+case "$cmd" in
+  start)
+    start_display
+    create_prefix
+    install_paint_stand_in "${3:-}"
+    ;;
+  stop)
+    wineserver -k 2>/dev/null || true
+    if [ -f "$rig/xvfb.pid" ]; then
+      kill "$(cat "$rig/xvfb.pid")" 2>/dev/null || true
+      rm -f "$rig/xvfb.pid" "$rig/display"
+    fi
+    echo "rig: stopped"
+    ;;
+  *)
+    echo "usage: rig.sh start|stop BUILD_DIR [PAINT_STAND_IN]" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs everything Vantik needs to build, test and run on Debian 12:
+# the MinGW-w64 cross compilers, Wine, a virtual X display and the tools that
+# drive it, a Chinese locale and font, GoogleTest and CMake.
+# Idempotent: when everything is already there it only checks and returns.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build
+  g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+  wine wine64
+  xvfb xdotool x11-utils imagemagick
+  locales fonts-wqy-microhei
+  googletest python3
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$'; then
+    missing+=("$p")
+  fi
+done
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "install-deps: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  as_root apt-get update -q
+  as_root apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# Wine takes its ANSI code page from the locale: zh_CN.UTF-8 gives code page 936.
+if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
+  echo "install-deps: generating the zh_CN.UTF-8 locale"
+  if ! grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+    echo 'zh_CN.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+  fi
+  as_root locale-gen
+fi

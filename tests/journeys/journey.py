@@ -1,0 +1,214 @@
+"""The journey rig: a real Windows program of the build, run under Wine on a
+virtual display of its own, driven with xdotool as a person would drive it and
+looked at from outside.
+
+Every Journey is a fresh logon: its own copy of the build's Wine prefix, its
+own Xvfb and its own wineserver, kept alive across program starts until
+new_logon() or close() ends it (the desktop window's properties live exactly
+as long as the wineserver does).
+"""
+
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+import unittest
+
+BUILD_DIR = os.environ.get("VANTIK_BUILD_DIR", "")
+SCREEN_WIDTH, SCREEN_HEIGHT = 1024, 768
+
+
+def wait_until(what, probe, timeout=15.0, interval=0.1):
+    """Polls probe() until it returns something truthy; fails with the last
+    value it returned when the time is up."""
+    deadline = time.monotonic() + timeout
+    last = None
+    while True:
+        last = probe()
+        if last:
+            return last
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out after {timeout:.0f} s waiting for {what}; last seen: {last!r}")
+        time.sleep(interval)
+
+
+def unix_to_windows_path(path):
+    """Wine maps the Unix root to drive Z:."""
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+class Screenshot:
+    """An RGB image of the whole screen."""
+
+    def __init__(self, width, height, data):
+        self.width, self.height, self.data = width, height, data
+
+    def pixel(self, x, y):
+        i = (y * self.width + x) * 3
+        return tuple(self.data[i:i + 3])
+
+
+class Journey:
+    def __init__(self, name):
+        if not BUILD_DIR:
+            raise RuntimeError("VANTIK_BUILD_DIR is not set; run journeys through ctest")
+        template = os.path.join(BUILD_DIR, "rig", "wineprefix")
+        if not os.path.exists(os.path.join(template, ".vantik-ready")):
+            raise RuntimeError(f"no Wine prefix at {template}; the rig.start test makes it")
+        self.name = name
+        self.work = tempfile.mkdtemp(prefix=f"journey-{name}-", dir=os.path.join(BUILD_DIR, "rig"))
+        self.shots = os.path.join(BUILD_DIR, "rig", "shots")
+        os.makedirs(self.shots, exist_ok=True)
+        self.prefix = os.path.join(self.work, "prefix")
+        self.paint_log_path = os.path.join(self.work, "paint.log")
+        self._programs = []
+        self._xvfb = None
+        subprocess.run(["cp", "-a", template, self.prefix], check=True)
+        self.display = self._start_display()
+        self.env = dict(os.environ)
+        self.env.update({
+            "WINEPREFIX": self.prefix,
+            "WINEARCH": "win64",
+            "WINEDEBUG": "-all",
+            "WINEDLLOVERRIDES": "mscoree,mshtml=",
+            "LC_ALL": "zh_CN.UTF-8",
+            "DISPLAY": self.display,
+            "VANTIK_PAINT_LOG": unix_to_windows_path(self.paint_log_path),
+        })
+        self._start_wineserver()
+
+    # -- the session ---------------------------------------------------------
+
+    def _start_display(self):
+        read_fd, write_fd = os.pipe()
+        self._xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24",
+             "-nolisten", "tcp", "-noreset"],
+            pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_fd)
+        with os.fdopen(read_fd) as pipe:
+            number = pipe.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not report a display number")
+        return ":" + number
+
+    def _start_wineserver(self):
+        # -p: stay alive with no clients, so that properties of the desktop
+        # window survive between program starts within one logon.
+        subprocess.run(["wineserver", "-p"], env=self.env, check=True)
+
+    def new_logon(self):
+        """Ends every program and the wineserver, and starts a fresh one."""
+        self._stop_programs()
+        subprocess.run(["wineserver", "-k"], env=self.env)
+        subprocess.run(["wineserver", "-w"], env=self.env)
+        self._start_wineserver()
+
+    def _stop_programs(self):
+        for p in self._programs:
+            if p.poll() is None:
+                p.kill()
+                p.wait()
+        self._programs = []
+
+    def close(self):
+        self._stop_programs()
+        subprocess.run(["wineserver", "-k"], env=self.env)
+        subprocess.run(["wineserver", "-w"], env=self.env)
+        if self._xvfb is not None:
+            self._xvfb.terminate()
+            self._xvfb.wait()
+        shutil.rmtree(self.work, ignore_errors=True)
+
+    # -- programs ------------------------------------------------------------
+
+    def program(self, exe_name):
+        """Path of a program of the build."""
+        path = os.path.join(BUILD_DIR, exe_name)
+        if not os.path.exists(path):
+            raise RuntimeError(f"{path} was not built")
+        return path
+
+    def start(self, exe, *args):
+        """Starts a Windows program and returns at once."""
+        p = subprocess.Popen(["wine", exe, *args], env=self.env,
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self._programs.append(p)
+        return p
+
+    def run(self, exe, *args, timeout=60):
+        """Runs a Windows program to its end; returns (exit code, output)."""
+        r = subprocess.run(["wine", exe, *args], env=self.env, capture_output=True, timeout=timeout)
+        return r.returncode, r.stdout.decode("utf-8", "replace")
+
+    # -- the display -----------------------------------------------------------
+
+    def xdotool(self, *args):
+        r = subprocess.run(["xdotool", *map(str, args)], env=self.env, capture_output=True, text=True)
+        return r.stdout.strip() if r.returncode == 0 else ""
+
+    def find_windows(self, title):
+        out = self.xdotool("search", "--onlyvisible", "--name", f"^{title}$")
+        return [int(w) for w in out.split()]
+
+    def wait_for_window(self, title, timeout=20):
+        return wait_until(f"a visible window titled {title!r}",
+                          lambda: (self.find_windows(title) or [None])[0], timeout)
+
+    def window_geometry(self, xid):
+        """(x, y, width, height) of an X window on the screen."""
+        out = subprocess.run(["xwininfo", "-id", str(xid)], env=self.env, capture_output=True,
+                             text=True).stdout
+        values = {}
+        for line in out.splitlines():
+            key, _, value = line.strip().partition(":")
+            values[key] = value.strip()
+        return (int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"]),
+                int(values["Width"]), int(values["Height"]))
+
+    def click(self, x, y, button=1):
+        self.xdotool("mousemove", "--sync", x, y)
+        self.xdotool("click", button)
+
+    def key(self, *keys):
+        self.xdotool("key", *keys)
+
+    def screenshot(self, save_as=None):
+        """The whole screen; with save_as, also written as a PNG among the
+        rig's screenshots (build/win64/rig/shots) to be looked at."""
+        raw = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"], env=self.env,
+                             capture_output=True, check=True).stdout
+        if save_as:
+            subprocess.run(["convert", "-size", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}", "-depth", "8",
+                            "rgb:-", os.path.join(self.shots, save_as)], input=raw, check=True)
+        return Screenshot(SCREEN_WIDTH, SCREEN_HEIGHT, raw)
+
+    def wait_for_pixel(self, x, y, rgb, timeout=10):
+        seen = []
+
+        def probe():
+            seen.append(self.screenshot().pixel(x, y))
+            return seen[-1] == tuple(rgb)
+        try:
+            wait_until(f"pixel ({x}, {y}) to be {tuple(rgb)}", probe, timeout, interval=0.2)
+        except AssertionError:
+            raise AssertionError(f"pixel ({x}, {y}) stayed {seen[-1]}, wanted {tuple(rgb)}") from None
+
+    # -- Paint ---------------------------------------------------------------
+
+    def paint_log(self):
+        """Command lines of every start of the Paint stand-in, oldest first."""
+        try:
+            with open(self.paint_log_path, "rb") as f:
+                return [line.rstrip(b"\r\n").decode("gbk", "replace") for line in f if line.strip()]
+        except FileNotFoundError:
+            return []
+
+
+class JourneyTestCase(unittest.TestCase):
+    """A fresh logon for every test."""
+
+    def setUp(self):
+        self.j = Journey(self.id().split(".")[-1])
+        self.addCleanup(self.j.close)

@@ -97,6 +97,10 @@ class Journey:
         # -p: stay alive with no clients, so that properties of the desktop
         # window survive between program starts within one logon.
         subprocess.run(["wineserver", "-p"], env=self.env, check=True)
+        # The first program also starts Wine's background services, which
+        # outlive it and would hold its output pipes open: start them here.
+        subprocess.run(["wine", "cmd", "/c", "exit"], env=self.env, stdin=subprocess.DEVNULL,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
 
     def new_logon(self):
         """Ends every program and the wineserver, and starts a fresh one."""

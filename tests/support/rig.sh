@@ -50,6 +50,19 @@ create_prefix() {
   touch "$WINEPREFIX/.vantik-ready"
 }
 
+# A persistent wineserver for the whole run: without it every test program
+# would start (and wait for) a new one once the last program has ended. It
+# refuses to start when one already serves the prefix, which is as good.
+# The first program of a session also starts Wine's background services,
+# which inherit its output and outlive it; started here with no output, they
+# hold no test's output open.
+start_wineserver() {
+  export DISPLAY=":$(cat "$rig/display")"
+  wineserver -p >/dev/null 2>&1 </dev/null ||
+    echo "rig: a wineserver already serves the prefix"
+  wine cmd /c exit >/dev/null 2>&1 </dev/null
+}
+
 install_paint_stand_in() {
   cp "${1:?Paint stand-in}" "$WINEPREFIX/drive_c/windows/system32/mspaint.exe"
 }
@@ -59,6 +72,7 @@ case "$cmd" in
     start_display
     create_prefix
     install_paint_stand_in "${3:-}"
+    start_wineserver
     ;;
   stop)
     wineserver -k 2>/dev/null || true

@@ -1,0 +1,91 @@
+#include "app/BitmapImage.h"
+
+#include "app/GdiplusState.h"
+
+#include <gdiplus.h>
+
+#include <cstring>
+#include <memory>
+#include <new>
+#include <string>
+
+namespace {
+
+// The class identifier of the first installed encoder for the format.
+HRESULT FindEncoder(const GUID& format, CLSID* pClsid)
+{
+    UINT count = 0;
+    UINT size = 0;
+    if (Gdiplus::DllExports::GdipGetImageEncodersSize(&count, &size) != Gdiplus::Ok)
+        return E_FAIL;
+    std::unique_ptr<BYTE[]> buffer(new (std::nothrow) BYTE[size]);
+    if (!buffer)
+        return E_OUTOFMEMORY;
+    auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.get());
+    if (Gdiplus::DllExports::GdipGetImageEncoders(count, size, codecs) != Gdiplus::Ok)
+        return E_FAIL;
+    for (UINT i = 0; i < count; ++i) {
+        if (std::memcmp(&codecs[i].FormatID, &format, sizeof(GUID)) == 0) {
+            *pClsid = codecs[i].Clsid;
+            return S_OK;
+        }
+    }
+    return E_FAIL;
+}
+
+// The path in UTF-16, converted from the thread's ANSI code page.
+bool ToWidePath(const char* pszPath, std::wstring* pWide)
+{
+    const int length = MultiByteToWideChar(CP_THREAD_ACP, 0, pszPath, -1, nullptr, 0);
+    if (length <= 0)
+        return false;
+    pWide->assign(static_cast<size_t>(length), L'\0');
+    if (MultiByteToWideChar(CP_THREAD_ACP, 0, pszPath, -1, &(*pWide)[0], length) != length)
+        return false;
+    pWide->resize(static_cast<size_t>(length - 1));
+    return true;
+}
+
+} // namespace
+
+BitmapImage::BitmapImage()
+{
+    GdiplusState::Instance().ImageCreated();
+}
+
+BitmapImage::~BitmapImage()
+{
+    if (m_hBitmap != nullptr && m_bMayDelete)
+        DeleteObject(m_hBitmap);
+    m_hBitmap = nullptr;
+    GdiplusState::Instance().ImageDestroyed();
+}
+
+void BitmapImage::Attach(HBITMAP hBitmap, bool bMayDelete)
+{
+    if (m_hBitmap != nullptr && m_bMayDelete && m_hBitmap != hBitmap)
+        DeleteObject(m_hBitmap);
+    m_hBitmap = hBitmap;
+    m_bMayDelete = bMayDelete;
+}
+
+HRESULT BitmapImage::Save(const char* pszPath, const GUID& format)
+{
+    if (!GdiplusState::Instance().Startup())
+        return E_FAIL;
+    CLSID encoder;
+    const HRESULT found = FindEncoder(format, &encoder);
+    if (found != S_OK)
+        return found;
+    std::wstring path;
+    if (!ToWidePath(pszPath != nullptr ? pszPath : "", &path))
+        return E_OUTOFMEMORY;
+
+    Gdiplus::GpBitmap* image = nullptr;
+    Gdiplus::Status status = Gdiplus::DllExports::GdipCreateBitmapFromHBITMAP(m_hBitmap, nullptr, &image);
+    if (status == Gdiplus::Ok) {
+        status = Gdiplus::DllExports::GdipSaveImageToFile(image, path.c_str(), &encoder, nullptr);
+        Gdiplus::DllExports::GdipDisposeImage(image);
+    }
+    return status == Gdiplus::Ok ? S_OK : E_FAIL;
+}

@@ -1,0 +1,211 @@
+#include "app/BitmapImage.h"
+#include "app/GdiplusState.h"
+#include "app/PutBitmapOnClipboard.h"
+#include "tests/unit/PixelTestSupport.h"
+
+#include <gdiplus.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+const std::vector<COLORREF> kPattern{RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255),
+                                     RGB(255, 0, 255), RGB(254, 0, 255), RGB(12, 34, 56)};
+
+std::string TempFile(const char* name)
+{
+    char dir[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, dir);
+    return std::string(dir) + name;
+}
+
+// Pixels of a BMP file, read back by the platform's own loader.
+std::vector<COLORREF> ReadBmpFile(const std::string& path)
+{
+    HANDLE h = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    if (h == nullptr)
+        return {};
+    CBitmap bitmap;
+    bitmap.Attach(h);
+    return ReadPixels(bitmap);
+}
+
+bool IsLiveGdiObject(HGDIOBJ h) { return GetObjectType(h) != 0; }
+
+TEST(BitmapImage, SavesExactPixelsAsBmpAndOverwrites)
+{
+    const std::string path = TempFile("bitmap image test.bmp");
+    DeleteFileA(path.c_str());
+    {
+        CBitmap first = MakeBitmap(3, 2, kPattern);
+        BitmapImage image;
+        image.Attach(static_cast<HBITMAP>(first.Detach()), true);
+        ASSERT_EQ(image.Save(path.c_str(), Gdiplus::ImageFormatBMP), S_OK);
+    }
+    EXPECT_EQ(ReadBmpFile(path), kPattern);
+
+    const std::vector<COLORREF> second(4 * 3, RGB(7, 8, 9));
+    {
+        CBitmap bitmap = MakeBitmap(4, 3, second);
+        BitmapImage image;
+        image.Attach(static_cast<HBITMAP>(bitmap.Detach()), true);
+        ASSERT_EQ(image.Save(path.c_str(), Gdiplus::ImageFormatBMP), S_OK);
+    }
+    EXPECT_EQ(ReadBmpFile(path), second) << "the second save did not replace the file";
+    DeleteFileA(path.c_str());
+}
+
+TEST(BitmapImage, FailuresAreReportedAsFailures)
+{
+    CBitmap bitmap = MakeBitmap(3, 2, kPattern);
+    BitmapImage image;
+    image.Attach(bitmap.GetSafeHandle(), false);
+    const GUID noSuchFormat{0x12345678, 0x1234, 0x1234, {1, 2, 3, 4, 5, 6, 7, 8}};
+    EXPECT_EQ(image.Save(TempFile("never.bmp").c_str(), noSuchFormat), E_FAIL);
+    EXPECT_EQ(image.Save("C:\\no such folder\\x\\vantikbitmap.bmp", Gdiplus::ImageFormatBMP), E_FAIL);
+
+    BitmapImage empty;
+    EXPECT_EQ(empty.Save(TempFile("empty.bmp").c_str(), Gdiplus::ImageFormatBMP), E_FAIL);
+}
+
+TEST(BitmapImage, DeletesOnlyHandlesItMayDelete)
+{
+    CBitmap owned = MakeBitmap(3, 2, kPattern);
+    CBitmap foreign = MakeBitmap(3, 2, kPattern);
+    HGDIOBJ ownedHandle = owned.Detach();
+    {
+        BitmapImage a;
+        a.Attach(static_cast<HBITMAP>(ownedHandle), true);
+        BitmapImage b;
+        b.Attach(foreign.GetSafeHandle(), false);
+    }
+    EXPECT_FALSE(IsLiveGdiObject(ownedHandle));
+    EXPECT_TRUE(IsLiveGdiObject(foreign.GetSafeHandle()));
+}
+
+TEST(GdiplusState, RunsOnlyWhileImagesExist)
+{
+    GdiplusState& state = GdiplusState::Instance();
+    EXPECT_FALSE(state.IsStarted());
+    CBitmap bitmap = MakeBitmap(3, 2, kPattern);
+    const std::string path = TempFile("gdiplus state test.bmp");
+    {
+        BitmapImage outer;
+        {
+            BitmapImage inner;
+            inner.Attach(bitmap.GetSafeHandle(), false);
+            ASSERT_EQ(inner.Save(path.c_str(), Gdiplus::ImageFormatBMP), S_OK);
+            EXPECT_TRUE(state.IsStarted());
+            EXPECT_EQ(state.ImageCount(), 2);
+        }
+        EXPECT_TRUE(state.IsStarted()) << "shut down while an image was still alive";
+    }
+    EXPECT_FALSE(state.IsStarted()) << "still running after the last image went away";
+    EXPECT_EQ(state.ImageCount(), 0);
+    DeleteFileA(path.c_str());
+}
+
+// Puts text on the clipboard, so a test can tell whether it was replaced.
+void PutTextOnClipboard(const char* text)
+{
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    const size_t size = strlen(text) + 1;
+    HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, size);
+    memcpy(GlobalLock(mem), text, size);
+    GlobalUnlock(mem);
+    SetClipboardData(CF_TEXT, mem);
+    CloseClipboard();
+}
+
+std::vector<COLORREF> ClipboardBitmapPixels()
+{
+    std::vector<COLORREF> pixels;
+    if (!OpenClipboard(nullptr))
+        return pixels;
+    if (HANDLE h = GetClipboardData(CF_BITMAP)) {
+        CBitmap view;
+        view.Attach(h);
+        pixels = ReadPixels(view);
+        view.Detach();
+    }
+    CloseClipboard();
+    return pixels;
+}
+
+TEST(Clipboard, TakesTheBitmapAsItsOnlyContent)
+{
+    PutTextOnClipboard("old");
+    CBitmap bitmap = MakeBitmap(3, 2, kPattern);
+    ASSERT_TRUE(PutBitmapOnClipboard(&bitmap));
+    bitmap.Detach(); // it belongs to the clipboard now
+    EXPECT_EQ(ClipboardBitmapPixels(), kPattern);
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT)) << "the old text survived";
+    EXPECT_EQ(GetClipboardOwner(), GetDesktopWindow());
+}
+
+TEST(Clipboard, NullOrEmptyBitmapLeavesTheClipboardAlone)
+{
+    PutTextOnClipboard("kept");
+    CBitmap empty;
+    EXPECT_FALSE(PutBitmapOnClipboard(nullptr));
+    EXPECT_FALSE(PutBitmapOnClipboard(&empty));
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
+}
+
+// Another thread stands in for another program holding the clipboard open.
+class ClipboardHolder {
+public:
+    explicit ClipboardHolder(DWORD holdMs)
+    {
+        m_thread = std::thread([this, holdMs] {
+            m_opened = OpenClipboard(nullptr) != FALSE;
+            SetEvent(m_ready);
+            Sleep(holdMs);
+            if (m_opened)
+                CloseClipboard();
+        });
+        WaitForSingleObject(m_ready, 5000);
+    }
+    ~ClipboardHolder()
+    {
+        m_thread.join();
+        CloseHandle(m_ready);
+    }
+    bool Opened() const { return m_opened; }
+
+private:
+    HANDLE m_ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    bool m_opened = false;
+    std::thread m_thread;
+};
+
+TEST(Clipboard, HeldOpenByAnotherKeepsItsOldContent)
+{
+    PutTextOnClipboard("old");
+    CBitmap bitmap = MakeBitmap(3, 2, kPattern);
+    {
+        ClipboardHolder holder(1500);
+        ASSERT_TRUE(holder.Opened());
+        EXPECT_FALSE(PutBitmapOnClipboard(&bitmap));
+    }
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
+}
+
+TEST(Clipboard, ABriefHoldIsWaitedOut)
+{
+    CBitmap bitmap = MakeBitmap(3, 2, kPattern);
+    {
+        ClipboardHolder holder(30);
+        ASSERT_TRUE(holder.Opened());
+        EXPECT_TRUE(PutBitmapOnClipboard(&bitmap));
+    }
+    bitmap.Detach();
+    EXPECT_EQ(ClipboardBitmapPixels(), kPattern);
+}
+
+} // namespace

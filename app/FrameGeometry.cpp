@@ -1,0 +1,98 @@
+#include "app/FrameGeometry.h"
+
+#include <algorithm>
+
+namespace frame {
+
+namespace {
+
+RECT At(int left, int top, int width, int height)
+{
+    return RECT{left, top, left + width, top + height};
+}
+
+// Viewport extent for a frame extent, and back, without overflow.
+int ClampFrameExtent(long long extent)
+{
+    return static_cast<int>(std::clamp<long long>(extent, 0, kMaxFrameExtent));
+}
+
+int ShrinkNoFurtherThan(int current, int delta, int minimum)
+{
+    return std::max(current + delta, std::min(current, minimum));
+}
+
+} // namespace
+
+RECT ViewportRect(SIZE client)
+{
+    return RECT{kLeftBand, kTopBand, client.cx - kPanelWidth, client.cy - kBottomBand};
+}
+
+PanelLayout LayoutPanel(SIZE client)
+{
+    const int w = client.cx;
+    const int h = client.cy;
+    PanelLayout layout;
+    layout.close = At(w - 29, 0, 29, 22);
+    layout.capture = At(w - 67, 23, 50, 50);
+    layout.setSize = At(w - 62, 75, 38, 35);
+    layout.help = At(w - 29, 93, 20, 20);
+    layout.sizeLabel = At(w - 76, h - 17, 52, 13);
+    return layout;
+}
+
+SIZE FrameSizeForViewport(int width, int height)
+{
+    return SIZE{ClampFrameExtent(static_cast<long long>(width) + kExtraWidth),
+                ClampFrameExtent(static_cast<long long>(height) + kExtraHeight)};
+}
+
+DWORD PackPair(int low, int high)
+{
+    return static_cast<DWORD>(MAKELONG(static_cast<WORD>(low), static_cast<WORD>(high)));
+}
+
+bool ShouldStoreSize(int width, int height)
+{
+    return width > 0 && height > 0;
+}
+
+bool ShouldStorePosition(int x, int y)
+{
+    return x > 0 && y > 0;
+}
+
+bool RestoredWindowRect(DWORD sizeValue, DWORD positionValue, RECT* pRect)
+{
+    if (sizeValue == 0 || positionValue == 0)
+        return false;
+    const int x = LOWORD(positionValue);
+    const int y = HIWORD(positionValue);
+    *pRect = RECT{x, y, x + LOWORD(sizeValue), y + HIWORD(sizeValue)};
+    return true;
+}
+
+ArrowStep ArrowStepFor(UINT virtualKey)
+{
+    switch (virtualKey) {
+    case VK_LEFT:
+        return ArrowStep{true, -1, 0};
+    case VK_RIGHT:
+        return ArrowStep{true, 1, 0};
+    case VK_UP:
+        return ArrowStep{true, 0, -1};
+    case VK_DOWN:
+        return ArrowStep{true, 0, 1};
+    default:
+        return ArrowStep{};
+    }
+}
+
+SIZE ShiftArrowSize(SIZE current, const ArrowStep& step)
+{
+    return SIZE{ShrinkNoFurtherThan(current.cx, step.dx, kMinTrackSize.cx),
+                ShrinkNoFurtherThan(current.cy, step.dy, kMinTrackSize.cy)};
+}
+
+} // namespace frame

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <windows.h>
+
+// The capture frame's geometry as plain computations: where the viewport,
+// the panel buttons and the size label lie in a W x H frame, how the
+// remembered geometry is packed, and how keys and typed sizes change the
+// frame. The frame has no non-client area: client and window coordinates
+// agree.
+namespace frame {
+
+// The bands around the viewport: 18 left, 11 top and bottom, and the button
+// panel of 82 on the right.
+inline constexpr int kLeftBand = 18;
+inline constexpr int kTopBand = 11;
+inline constexpr int kBottomBand = 11;
+inline constexpr int kPanelWidth = 82;
+inline constexpr int kExtraWidth = kLeftBand + kPanelWidth;   // 100
+inline constexpr int kExtraHeight = kTopBand + kBottomBand;   // 22
+
+inline constexpr SIZE kDefaultSize{280, 175};
+inline constexpr SIZE kMinTrackSize{115, 37};
+// The largest frame a typed size may ask for: window coordinates are 16-bit
+// in the remembered geometry and in much of the platform's drawing.
+inline constexpr int kMaxFrameExtent = 32767;
+
+RECT ViewportRect(SIZE client);
+
+struct PanelLayout {
+    RECT close;
+    RECT capture;
+    RECT setSize;
+    RECT help;
+    RECT sizeLabel;
+};
+PanelLayout LayoutPanel(SIZE client);
+
+// The frame size that gives a viewport of w x h, clamped to
+// kMaxFrameExtent so that no computation overflows.
+SIZE FrameSizeForViewport(int width, int height);
+
+// ---- remembered geometry -------------------------------------------------
+
+// Two 16-bit values in one 32-bit property value, each truncated.
+DWORD PackPair(int low, int high);
+bool ShouldStoreSize(int width, int height);
+bool ShouldStorePosition(int x, int y);
+// The window rectangle to restore from the two property values, read as
+// unsigned 16-bit numbers; false when either is zero (never set).
+bool RestoredWindowRect(DWORD sizeValue, DWORD positionValue, RECT* pRect);
+
+// ---- keyboard -----------------------------------------------------------------
+
+struct ArrowStep {
+    bool isArrow = false;
+    int dx = 0;
+    int dy = 0;
+};
+ArrowStep ArrowStepFor(UINT virtualKey);
+// Shift+arrow: the frame one pixel wider, narrower, taller or shorter; it
+// does not shrink below the minimum tracking size (nor below its own size
+// when that is smaller already).
+SIZE ShiftArrowSize(SIZE current, const ArrowStep& step);
+
+} // namespace frame

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "framework/CWnd.h"
+
+// A platform button ("BUTTON" class). An owner-drawn button (BS_OWNERDRAW)
+// paints in DrawItem: the parent passes its WM_DRAWITEM back to the button.
+class CButton : public CWnd {
+public:
+    static const CRuntimeClass* GetThisClass();
+    const CRuntimeClass* GetRuntimeClass() const override { return GetThisClass(); }
+
+    BOOL Create(const char* lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    UINT GetButtonStyle() const;
+    void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE);
+    int GetCheck() const;
+    void SetCheck(int nCheck);
+
+    // Paints an owner-drawn button. The base draws nothing.
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+};

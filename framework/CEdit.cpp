@@ -1,0 +1,43 @@
+#include "framework/CEdit.h"
+
+const CRuntimeClass* CEdit::GetThisClass()
+{
+    static const CRuntimeClass rc{"CEdit", CWnd::GetThisClass()};
+    return &rc;
+}
+
+BOOL CEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    return CWnd::Create("EDIT", nullptr, dwStyle, rect, pParentWnd, nID);
+}
+
+void CEdit::SetLimitText(UINT nMax)
+{
+    ::SendMessageA(m_hWnd, EM_SETLIMITTEXT, nMax, 0);
+}
+
+void CEdit::SetSel(int nStartChar, int nEndChar, BOOL bNoScroll)
+{
+    ::SendMessageA(m_hWnd, EM_SETSEL, static_cast<WPARAM>(nStartChar), nEndChar);
+    if (!bNoScroll)
+        ::SendMessageA(m_hWnd, EM_SCROLLCARET, 0, 0);
+}
+
+void CEdit::GetSel(int& nStartChar, int& nEndChar) const
+{
+    DWORD start = 0;
+    DWORD end = 0;
+    ::SendMessageA(m_hWnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    nStartChar = static_cast<int>(start);
+    nEndChar = static_cast<int>(end);
+}
+
+void CEdit::ReplaceSel(const char* lpszNewText, BOOL bCanUndo)
+{
+    ::SendMessageA(m_hWnd, EM_REPLACESEL, bCanUndo, reinterpret_cast<LPARAM>(lpszNewText));
+}
+
+BOOL CEdit::SetReadOnly(BOOL bReadOnly)
+{
+    return static_cast<BOOL>(::SendMessageA(m_hWnd, EM_SETREADONLY, bReadOnly, 0));
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "framework/CException.h"
+
+// A platform resource (a device context, a window, a template...) could not
+// be had.
+class CResourceException : public CException {
+public:
+    static const CRuntimeClass* GetThisClass();
+    const CRuntimeClass* GetRuntimeClass() const override { return GetThisClass(); }
+
+    const char* what() const noexcept override;
+};
+
+[[noreturn]] void AfxThrowResourceException();

@@ -1,0 +1,94 @@
+#include "framework/CToolTipCtrl.h"
+
+#include <vector>
+
+const CRuntimeClass* CToolTipCtrl::GetThisClass()
+{
+    static const CRuntimeClass rc{"CToolTipCtrl", CWnd::GetThisClass()};
+    return &rc;
+}
+
+BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle)
+{
+    // With WS_POPUP the parent handle makes an owner, not a parent: the tip
+    // floats above other windows instead of being clipped to the parent.
+    return CreateEx(0, TOOLTIPS_CLASSA, nullptr, dwStyle | WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT,
+                    pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr, nullptr);
+}
+
+TOOLINFOA CToolTipCtrl::MakeToolInfo(CWnd* pWnd, UINT_PTR nIDTool)
+{
+    TOOLINFOA ti{};
+    ti.cbSize = sizeof ti;
+    if (nIDTool == 0) {
+        ti.hwnd = ::GetParent(pWnd->m_hWnd);
+        ti.uFlags = TTF_IDISHWND;
+        ti.uId = reinterpret_cast<UINT_PTR>(pWnd->m_hWnd);
+    } else {
+        ti.hwnd = pWnd->m_hWnd;
+        ti.uId = nIDTool;
+    }
+    return ti;
+}
+
+BOOL CToolTipCtrl::AddTool(CWnd* pWnd, const char* lpszText, const RECT* lpRectTool, UINT_PTR nIDTool)
+{
+    if (pWnd == nullptr || pWnd->m_hWnd == nullptr)
+        return FALSE;
+    TOOLINFOA ti = MakeToolInfo(pWnd, nIDTool);
+    if (nIDTool != 0) {
+        if (lpRectTool != nullptr)
+            ti.rect = *lpRectTool;
+        else
+            ::GetClientRect(pWnd->m_hWnd, &ti.rect);
+    }
+    ti.lpszText = const_cast<char*>(lpszText != nullptr ? lpszText : "");
+    return static_cast<BOOL>(::SendMessageA(m_hWnd, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti)));
+}
+
+void CToolTipCtrl::DelTool(CWnd* pWnd, UINT_PTR nIDTool)
+{
+    TOOLINFOA ti = MakeToolInfo(pWnd, nIDTool);
+    ::SendMessageA(m_hWnd, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+void CToolTipCtrl::UpdateTipText(const char* lpszText, CWnd* pWnd, UINT_PTR nIDTool)
+{
+    TOOLINFOA ti = MakeToolInfo(pWnd, nIDTool);
+    ti.lpszText = const_cast<char*>(lpszText != nullptr ? lpszText : "");
+    ::SendMessageA(m_hWnd, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+void CToolTipCtrl::GetText(CString& str, CWnd* pWnd, UINT_PTR nIDTool) const
+{
+    // TTM_GETTEXTA has no buffer size: give it the largest the control
+    // stores (its texts are limited to 80 characters unless set by
+    // callback; a generous buffer covers that).
+    std::vector<char> buffer(1024, '\0');
+    TOOLINFOA ti = MakeToolInfo(pWnd, nIDTool);
+    ti.lpszText = buffer.data();
+    ::SendMessageA(m_hWnd, TTM_GETTEXTA, buffer.size(), reinterpret_cast<LPARAM>(&ti));
+    buffer.back() = '\0';
+    str = buffer.data();
+}
+
+int CToolTipCtrl::GetToolCount() const
+{
+    return static_cast<int>(::SendMessageA(m_hWnd, TTM_GETTOOLCOUNT, 0, 0));
+}
+
+void CToolTipCtrl::SetDelayTime(DWORD dwDuration, int nTime)
+{
+    ::SendMessageA(m_hWnd, TTM_SETDELAYTIME, dwDuration, MAKELPARAM(nTime, 0));
+}
+
+void CToolTipCtrl::Activate(BOOL bActivate)
+{
+    ::SendMessageA(m_hWnd, TTM_ACTIVATE, bActivate, 0);
+}
+
+void CToolTipCtrl::RelayEvent(MSG* pMsg)
+{
+    ::SendMessageA(m_hWnd, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(pMsg));
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "framework/CDC.h"
+
+class CWnd;
+
+// The DC of a whole window, non-client area included (GetWindowDC),
+// released when destroyed. Raises the resource exception when the platform
+// gives no DC.
+class CWindowDC : public CDC {
+public:
+    explicit CWindowDC(CWnd* pWnd);
+    ~CWindowDC() override;
+
+    CWindowDC(CWindowDC&&) = delete;
+    CWindowDC& operator=(CWindowDC&&) = delete;
+
+protected:
+    HWND m_hWnd;
+};

@@ -1,0 +1,615 @@
+#include "framework/CWnd.h"
+
+#include "framework/CDC.h"
+#include "framework/CFont.h"
+#include "framework/CWinApp.h"
+#include "framework/ExceptionReport.h"
+
+#include <memory>
+#include <unordered_map>
+
+namespace {
+
+// Window handle -> object. "Permanent" objects are bound to their window
+// (subclassed); "temporary" ones only wrap a handle that FromHandle was
+// asked about. A temporary object holds nothing but the handle value, so an
+// entry whose window has gone (and whose handle may be reused) is harmless.
+struct HandleMaps {
+    std::unordered_map<HWND, CWnd*> permanent;
+    std::unordered_map<HWND, std::unique_ptr<CWnd>> temporary; // destroyed first
+};
+
+HandleMaps& Maps()
+{
+    static HandleMaps maps;
+    return maps;
+}
+
+// Creation hook state. Everything runs on the one GUI thread.
+HHOOK g_hCbtHook = nullptr;
+int g_nCreationDepth = 0;
+CWnd* g_pWndInit = nullptr;
+
+// Input-method windows may be created by the system inside the first
+// CreateWindowEx of a thread; they are not the window being created.
+bool IsImeWindow(HWND hWnd)
+{
+    char className[32] = {};
+    ::GetClassNameA(hWnd, className, sizeof className);
+    return lstrcmpiA(className, "IME") == 0 || lstrcmpiA(className, "MSCTFIME UI") == 0;
+}
+
+} // namespace
+
+LRESULT MessageMapDetail::CallWithDC(HDC hDC, void* self, LRESULT (*call)(void* self, CDC* pDC))
+{
+    CDC dc = CDC::FromHandle(hDC);
+    return call(self, &dc);
+}
+
+const CRuntimeClass* CWnd::GetThisClass()
+{
+    static const CRuntimeClass rc{"CWnd", CObject::GetThisClass()};
+    return &rc;
+}
+
+const MessageMap* CWnd::GetThisMessageMap()
+{
+    static const MessageEntry entries[] = {
+        {WM_COMMAND, [](CWnd& w, WPARAM wp, LPARAM lp, LRESULT& r) {
+             r = w.OnCommand(wp, lp) ? 0 : w.Default();
+         }},
+    };
+    static const MessageMap map{nullptr, entries};
+    return &map;
+}
+
+CWnd::~CWnd()
+{
+    if (m_hWnd != nullptr && FromHandlePermanent(m_hWnd) == this) {
+        ::DestroyWindow(m_hWnd);
+        // A window of another thread cannot be destroyed from here; never
+        // leave the map pointing at a dead object.
+        if (m_hWnd != nullptr)
+            UnbindHandle();
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Handle map
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd)
+{
+    auto& map = Maps().permanent;
+    auto it = map.find(hWnd);
+    return it != map.end() ? it->second : nullptr;
+}
+
+CWnd* CWnd::FromHandle(HWND hWnd)
+{
+    if (hWnd == nullptr)
+        return nullptr;
+    if (CWnd* pWnd = FromHandlePermanent(hWnd))
+        return pWnd;
+    auto& slot = Maps().temporary[hWnd];
+    if (!slot) {
+        slot = std::make_unique<CWnd>();
+        slot->m_hWnd = hWnd;
+    }
+    return slot.get();
+}
+
+std::size_t CWnd::GetHandleMapCount()
+{
+    return Maps().permanent.size();
+}
+
+void CWnd::BindHandle(HWND hWnd)
+{
+    Maps().permanent[hWnd] = this;
+    m_hWnd = hWnd;
+    PreSubclassWindow();
+    if (m_hWnd != hWnd)
+        return; // PreSubclassWindow destroyed or unbound it
+    auto previous = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWindowProc)));
+    if (previous != &CWnd::StaticWindowProc)
+        m_pfnSuper = previous;
+}
+
+void CWnd::UnbindHandle()
+{
+    if (m_hWnd == nullptr)
+        return;
+    if (m_pfnSuper != nullptr &&
+        ::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&CWnd::StaticWindowProc))
+        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    auto& map = Maps().permanent;
+    auto it = map.find(m_hWnd);
+    if (it != map.end() && it->second == this)
+        map.erase(it);
+    m_hWnd = nullptr;
+    m_pfnSuper = nullptr;
+}
+
+BOOL CWnd::SubclassWindow(HWND hWnd)
+{
+    if (m_hWnd != nullptr || !::IsWindow(hWnd) || FromHandlePermanent(hWnd) != nullptr)
+        return FALSE;
+    BindHandle(hWnd);
+    return m_hWnd == hWnd;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
+{
+    if (pParent == nullptr || pParent->m_hWnd == nullptr)
+        return FALSE;
+    return SubclassWindow(::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID)));
+}
+
+HWND CWnd::UnsubclassWindow()
+{
+    HWND hWnd = m_hWnd;
+    UnbindHandle();
+    return hWnd;
+}
+
+// ---------------------------------------------------------------------------
+// Creation
+
+CWnd* CWnd::ArmCreationHook(CWnd* pWnd)
+{
+    if (g_nCreationDepth++ == 0)
+        g_hCbtHook = ::SetWindowsHookExA(WH_CBT, &CWnd::CbtFilterHook, nullptr, ::GetCurrentThreadId());
+    CWnd* previous = g_pWndInit;
+    g_pWndInit = pWnd;
+    return previous;
+}
+
+void CWnd::DisarmCreationHook(CWnd* pPrevious)
+{
+    g_pWndInit = pPrevious;
+    if (--g_nCreationDepth == 0 && g_hCbtHook != nullptr) {
+        ::UnhookWindowsHookEx(g_hCbtHook);
+        g_hCbtHook = nullptr;
+    }
+}
+
+LRESULT CALLBACK CWnd::CbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode == HCBT_CREATEWND && g_pWndInit != nullptr) {
+        HWND hWnd = reinterpret_cast<HWND>(wParam);
+        if (!IsImeWindow(hWnd)) {
+            // Only the first window of the call is ours: a dialog's template
+            // controls are created after it and stay unbound.
+            CWnd* pWnd = g_pWndInit;
+            g_pWndInit = nullptr;
+            try {
+                pWnd->BindHandle(hWnd);
+            } catch (...) {
+                ReportCurrentException(nullptr);
+            }
+        }
+    }
+    return ::CallNextHookEx(g_hCbtHook, nCode, wParam, lParam);
+}
+
+BOOL CWnd::CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpszWindowName,
+                    DWORD dwStyle, int x, int y, int nWidth, int nHeight,
+                    HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam)
+{
+    if (m_hWnd != nullptr)
+        return FALSE;
+    HWND hWnd = CreateBound([&] {
+        return ::CreateWindowExA(dwExStyle, lpszClassName, lpszWindowName, dwStyle, x, y,
+                                 nWidth, nHeight, hWndParent, nIDorHMenu,
+                                 AfxGetInstanceHandle(), lpParam);
+    });
+    return hWnd != nullptr && m_hWnd == hWnd;
+}
+
+BOOL CWnd::Create(const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle,
+                  const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
+{
+    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top,
+                    rect.right - rect.left, rect.bottom - rect.top,
+                    pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr,
+                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), lpParam);
+}
+
+BOOL CWnd::DestroyWindow()
+{
+    if (m_hWnd == nullptr)
+        return FALSE;
+    return ::DestroyWindow(m_hWnd);
+}
+
+// ---------------------------------------------------------------------------
+// Dispatch
+
+LRESULT CALLBACK CWnd::StaticWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CWnd* pWnd = FromHandlePermanent(hWnd);
+    if (pWnd == nullptr)
+        return ::DefWindowProcA(hWnd, message, wParam, lParam);
+
+    MSG current{};
+    current.hwnd = hWnd;
+    current.message = message;
+    current.wParam = wParam;
+    current.lParam = lParam;
+    const MSG* saved = pWnd->m_pCurrentMsg;
+    pWnd->m_pCurrentMsg = &current;
+
+    LRESULT result = 0;
+    if (message == WM_NCDESTROY) {
+        // The last message: the original procedure sees it, then the object
+        // lets go of the window and may clean up after it.
+        try {
+            result = pWnd->DefWindowProc(message, wParam, lParam);
+        } catch (...) {
+            ReportCurrentException(nullptr);
+        }
+        pWnd->m_pCurrentMsg = saved;
+        pWnd->UnbindHandle();
+        pWnd->PostNcDestroy();
+        return result;
+    }
+
+    // The one place where exceptions from handlers stop: the message is
+    // over, the user is told, and the program goes on.
+    try {
+        result = pWnd->WindowProc(message, wParam, lParam);
+    } catch (...) {
+        result = 0;
+        ReportCurrentException(hWnd);
+    }
+    pWnd->m_pCurrentMsg = saved;
+    return result;
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (!OnWndMsg(message, wParam, lParam, &result))
+        result = DefWindowProc(message, wParam, lParam);
+    return result;
+}
+
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (ReflectToChild(message, wParam, lParam, pResult))
+        return TRUE;
+    for (const MessageMap* map = GetMessageMap(); map != nullptr; map = map->pBaseMap) {
+        if (const MessageEntry* entry = map->Find(message)) {
+            entry->thunk(*this, wParam, lParam, *pResult);
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+BOOL CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    HWND hWndChild = nullptr;
+    switch (message) {
+    case WM_DRAWITEM: {
+        auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        if (dis->CtlType != ODT_MENU)
+            hWndChild = dis->hwndItem;
+        break;
+    }
+    case WM_MEASUREITEM: {
+        auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        if (mis->CtlType != ODT_MENU)
+            hWndChild = ::GetDlgItem(m_hWnd, static_cast<int>(mis->CtlID));
+        break;
+    }
+    case WM_COMPAREITEM:
+        hWndChild = reinterpret_cast<COMPAREITEMSTRUCT*>(lParam)->hwndItem;
+        break;
+    case WM_DELETEITEM:
+        hWndChild = reinterpret_cast<DELETEITEMSTRUCT*>(lParam)->hwndItem;
+        break;
+    default:
+        return FALSE;
+    }
+    CWnd* pChild = FromHandlePermanent(hWndChild);
+    if (pChild == nullptr || pChild == this)
+        return FALSE;
+    return pChild->OnChildNotify(message, wParam, lParam, pResult);
+}
+
+BOOL CWnd::OnCommand(WPARAM, LPARAM)
+{
+    return FALSE;
+}
+
+BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*)
+{
+    return FALSE;
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (m_pfnSuper != nullptr)
+        return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::Default()
+{
+    if (m_pCurrentMsg == nullptr)
+        return 0;
+    return DefWindowProc(m_pCurrentMsg->message, m_pCurrentMsg->wParam, m_pCurrentMsg->lParam);
+}
+
+void CWnd::PreSubclassWindow() {}
+void CWnd::PostNcDestroy() {}
+
+BOOL CWnd::PreTranslateMessage(MSG*)
+{
+    return FALSE;
+}
+
+BOOL CWnd::WalkPreTranslateTree(MSG* pMsg)
+{
+    CWnd* pMainWnd = AfxGetMainWnd();
+    HWND hWndStop = pMainWnd != nullptr ? pMainWnd->m_hWnd : nullptr;
+    for (HWND hWnd = pMsg->hwnd; hWnd != nullptr; hWnd = ::GetParent(hWnd)) {
+        if (CWnd* pWnd = FromHandlePermanent(hWnd)) {
+            try {
+                if (pWnd->PreTranslateMessage(pMsg))
+                    return TRUE;
+            } catch (...) {
+                ReportCurrentException(hWnd);
+                return TRUE;
+            }
+        }
+        if (hWnd == hWndStop || (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) == 0)
+            break;
+    }
+    return FALSE;
+}
+
+// ---------------------------------------------------------------------------
+// Base handlers: default processing of the current message.
+
+int CWnd::OnCreate(LPCREATESTRUCTA) { return static_cast<int>(Default()); }
+void CWnd::OnDestroy() { Default(); }
+void CWnd::OnClose() { Default(); }
+void CWnd::OnSize(UINT, int, int) { Default(); }
+void CWnd::OnMove(int, int) { Default(); }
+void CWnd::OnPaint() { Default(); }
+void CWnd::OnNcPaint() { Default(); }
+BOOL CWnd::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
+HCURSOR CWnd::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }
+BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }
+void CWnd::OnMouseMove(UINT, POINT) { Default(); }
+void CWnd::OnLButtonDown(UINT, POINT) { Default(); }
+void CWnd::OnLButtonUp(UINT, POINT) { Default(); }
+void CWnd::OnLButtonDblClk(UINT, POINT) { Default(); }
+LRESULT CWnd::OnNcHitTest(POINT) { return Default(); }
+void CWnd::OnTimer(UINT_PTR) { Default(); }
+void CWnd::OnGetMinMaxInfo(MINMAXINFO*) { Default(); }
+void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
+void CWnd::OnWindowPosChanging(WINDOWPOS*) { Default(); }
+void CWnd::OnWindowPosChanged(WINDOWPOS*) { Default(); }
+void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
+void CWnd::OnSysKeyDown(UINT, UINT, UINT) { Default(); }
+void CWnd::OnHotKey(UINT, UINT, UINT) { Default(); }
+void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
+
+// ---------------------------------------------------------------------------
+// Window operations
+
+DWORD CWnd::GetStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)); }
+DWORD CWnd::GetExStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_EXSTYLE)); }
+
+namespace {
+
+BOOL ModifyStyleBits(HWND hWnd, int nIndex, DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    const DWORD style = static_cast<DWORD>(::GetWindowLongA(hWnd, nIndex));
+    const DWORD newStyle = (style & ~dwRemove) | dwAdd;
+    if (style == newStyle)
+        return FALSE;
+    ::SetWindowLongA(hWnd, nIndex, static_cast<LONG>(newStyle));
+    if (nFlags != 0) {
+        ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+    }
+    return TRUE;
+}
+
+} // namespace
+
+BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    return ModifyStyleBits(m_hWnd, GWL_STYLE, dwRemove, dwAdd, nFlags);
+}
+
+BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    return ModifyStyleBits(m_hWnd, GWL_EXSTYLE, dwRemove, dwAdd, nFlags);
+}
+
+void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)
+{
+    ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
+}
+
+void CWnd::MoveWindow(const RECT* lpRect, BOOL bRepaint)
+{
+    MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left,
+               lpRect->bottom - lpRect->top, bRepaint);
+}
+
+BOOL CWnd::SetWindowPos(HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
+{
+    return ::SetWindowPos(m_hWnd, hWndInsertAfter, x, y, cx, cy, nFlags);
+}
+
+BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
+{
+    return SetWindowPos(pWndInsertAfter != nullptr ? pWndInsertAfter->m_hWnd : nullptr,
+                        x, y, cx, cy, nFlags);
+}
+
+BOOL CWnd::ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
+BOOL CWnd::IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
+BOOL CWnd::IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
+BOOL CWnd::EnableWindow(BOOL bEnable) { return ::EnableWindow(m_hWnd, bEnable); }
+BOOL CWnd::IsIconic() const { return ::IsIconic(m_hWnd); }
+BOOL CWnd::IsZoomed() const { return ::IsZoomed(m_hWnd); }
+int CWnd::SetWindowRgn(HRGN hRgn, BOOL bRedraw) { return ::SetWindowRgn(m_hWnd, hRgn, bRedraw); }
+
+void CWnd::CenterWindow(CWnd* pAlternateOwner)
+{
+    const DWORD style = GetStyle();
+    HWND hWndCenter = nullptr;
+    if (pAlternateOwner != nullptr)
+        hWndCenter = pAlternateOwner->m_hWnd;
+    else if (style & WS_CHILD)
+        hWndCenter = ::GetParent(m_hWnd);
+    else
+        hWndCenter = ::GetWindow(m_hWnd, GW_OWNER);
+
+    // A hidden or minimised window is no place to centre on.
+    if (hWndCenter != nullptr && (style & WS_CHILD) == 0) {
+        const DWORD centerStyle = static_cast<DWORD>(::GetWindowLongA(hWndCenter, GWL_STYLE));
+        if ((centerStyle & WS_VISIBLE) == 0 || (centerStyle & WS_MINIMIZE) != 0)
+            hWndCenter = nullptr;
+    }
+
+    RECT rcDlg{};
+    GetWindowRect(&rcDlg);
+    RECT rcArea{};
+    RECT rcCenter{};
+    if ((style & WS_CHILD) == 0) {
+        MONITORINFO mi{};
+        mi.cbSize = sizeof mi;
+        HMONITOR hMonitor = ::MonitorFromWindow(hWndCenter != nullptr ? hWndCenter : m_hWnd,
+                                                MONITOR_DEFAULTTONEAREST);
+        ::GetMonitorInfoA(hMonitor, &mi);
+        rcArea = mi.rcWork;
+        if (hWndCenter != nullptr)
+            ::GetWindowRect(hWndCenter, &rcCenter);
+        else
+            rcCenter = rcArea;
+    } else {
+        HWND hWndParent = ::GetParent(m_hWnd);
+        ::GetClientRect(hWndParent, &rcArea);
+        if (hWndCenter != nullptr && hWndCenter != hWndParent) {
+            ::GetClientRect(hWndCenter, &rcCenter);
+            ::MapWindowPoints(hWndCenter, hWndParent, reinterpret_cast<POINT*>(&rcCenter), 2);
+        } else {
+            rcCenter = rcArea;
+        }
+        ::MapWindowPoints(nullptr, hWndParent, reinterpret_cast<POINT*>(&rcDlg), 2);
+    }
+
+    const int width = rcDlg.right - rcDlg.left;
+    const int height = rcDlg.bottom - rcDlg.top;
+    int x = (rcCenter.left + rcCenter.right) / 2 - width / 2;
+    int y = (rcCenter.top + rcCenter.bottom) / 2 - height / 2;
+    if (x + width > rcArea.right)
+        x = rcArea.right - width;
+    if (x < rcArea.left)
+        x = rcArea.left;
+    if (y + height > rcArea.bottom)
+        y = rcArea.bottom - height;
+    if (y < rcArea.top)
+        y = rcArea.top;
+    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CWnd::GetClientRect(RECT* lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
+void CWnd::GetWindowRect(RECT* lpRect) const { ::GetWindowRect(m_hWnd, lpRect); }
+void CWnd::ClientToScreen(POINT* lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
+void CWnd::ScreenToClient(POINT* lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
+
+void CWnd::ClientToScreen(RECT* lpRect) const
+{
+    ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<POINT*>(lpRect), 2);
+}
+
+void CWnd::ScreenToClient(RECT* lpRect) const
+{
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(lpRect), 2);
+}
+
+void CWnd::SetWindowText(const char* lpszString) { ::SetWindowTextA(m_hWnd, lpszString); }
+
+int CWnd::GetWindowText(char* lpszStringBuf, int nMaxCount) const
+{
+    return ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount);
+}
+
+void CWnd::GetWindowText(CString& rString) const
+{
+    const int length = ::GetWindowTextLengthA(m_hWnd);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = ::GetWindowTextA(m_hWnd, &text[0], length + 1);
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    rString = CString(std::move(text));
+}
+
+int CWnd::GetWindowTextLength() const { return ::GetWindowTextLengthA(m_hWnd); }
+
+void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
+{
+    ::SendMessageA(m_hWnd, WM_SETFONT,
+                   reinterpret_cast<WPARAM>(pFont != nullptr ? pFont->GetSafeHandle() : nullptr), bRedraw);
+}
+
+HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
+{
+    return reinterpret_cast<HICON>(::SendMessageA(m_hWnd, WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL,
+                                                  reinterpret_cast<LPARAM>(hIcon)));
+}
+
+UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer)
+{
+    return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
+}
+
+BOOL CWnd::KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
+CWnd* CWnd::SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
+CWnd* CWnd::GetCapture() { return FromHandle(::GetCapture()); }
+CWnd* CWnd::SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
+CWnd* CWnd::GetFocus() { return FromHandle(::GetFocus()); }
+CWnd* CWnd::GetActiveWindow() { return FromHandle(::GetActiveWindow()); }
+CWnd* CWnd::GetDesktopWindow() { return FromHandle(::GetDesktopWindow()); }
+CWnd* CWnd::WindowFromPoint(POINT point) { return FromHandle(::WindowFromPoint(point)); }
+
+void CWnd::Invalidate(BOOL bErase) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
+void CWnd::InvalidateRect(const RECT* lpRect, BOOL bErase) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
+void CWnd::ValidateRect(const RECT* lpRect) { ::ValidateRect(m_hWnd, lpRect); }
+void CWnd::UpdateWindow() { ::UpdateWindow(m_hWnd); }
+
+BOOL CWnd::RedrawWindow(const RECT* lpRectUpdate, HRGN hRgnUpdate, UINT flags)
+{
+    return ::RedrawWindow(m_hWnd, lpRectUpdate, hRgnUpdate, flags);
+}
+
+CWnd* CWnd::GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
+CWnd* CWnd::GetOwner() const { return FromHandle(::GetWindow(m_hWnd, GW_OWNER)); }
+CWnd* CWnd::GetTopLevelParent() const { return FromHandle(::GetAncestor(m_hWnd, GA_ROOT)); }
+CWnd* CWnd::GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
+int CWnd::GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
+
+BOOL CWnd::IsChild(const CWnd* pWnd) const
+{
+    return pWnd != nullptr && ::IsChild(m_hWnd, pWnd->m_hWnd);
+}
+
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return ::SendMessageA(m_hWnd, message, wParam, lParam);
+}
+
+BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return ::PostMessageA(m_hWnd, message, wParam, lParam);
+}

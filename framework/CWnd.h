@@ -1,0 +1,249 @@
+#pragma once
+
+#include "framework/CObject.h"
+#include "framework/CString.h"
+#include "framework/MessageMap.h"
+
+#include <windows.h>
+
+#include <cstddef>
+
+class CFont;
+
+// A window object bound to an HWND.
+//
+// Windows made through the framework (Create, CreateEx, dialogs) are bound
+// while the platform creates them: a CBT hook, active only during the
+// creation call, catches the new handle before its first message, enters it
+// in the handle map, calls PreSubclassWindow and puts the framework's window
+// procedure in front of the class's. Existing windows are bound with
+// SubclassWindow (DDX_Control does this for dialog controls). From then on
+// every message goes through WindowProc: the message tables from the most
+// derived class down, then default processing (the procedure that was
+// replaced). On WM_NCDESTROY the object lets go of the handle and leaves the
+// handle map; the object itself lives on and can create a new window.
+class CWnd : public CObject {
+public:
+    CWnd() = default;
+    // Destroys the window if the object still has one.
+    ~CWnd() override;
+
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    static const CRuntimeClass* GetThisClass();
+    const CRuntimeClass* GetRuntimeClass() const override { return GetThisClass(); }
+
+    HWND m_hWnd = nullptr;
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    operator HWND() const { return m_hWnd; }
+
+    // The bound object of hWnd, or null.
+    static CWnd* FromHandlePermanent(HWND hWnd);
+    // The bound object of hWnd, else a wrapper object for it that the
+    // framework keeps (it only holds the handle; it is never subclassed).
+    static CWnd* FromHandle(HWND hWnd);
+    // Number of windows currently bound to objects.
+    static std::size_t GetHandleMapCount();
+
+    // Creation. Create makes a child window (WS_CHILD is added) with the
+    // control identifier nID.
+    virtual BOOL CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpszWindowName,
+                          DWORD dwStyle, int x, int y, int nWidth, int nHeight,
+                          HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = nullptr);
+    virtual BOOL Create(const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle,
+                        const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
+    BOOL DestroyWindow();
+
+    // Binds an existing window to this object.
+    BOOL SubclassWindow(HWND hWnd);
+    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
+    // Unbinds without destroying; returns the handle.
+    HWND UnsubclassWindow();
+
+    // Styles.
+    DWORD GetStyle() const;
+    DWORD GetExStyle() const;
+    // Removes then adds style bits. With nFlags (SWP_ flags) the frame is
+    // recomputed by a SetWindowPos carrying them. Returns FALSE if nothing
+    // changed.
+    BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
+    BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
+
+    // Placement.
+    void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
+    void MoveWindow(const RECT* lpRect, BOOL bRepaint = TRUE);
+    BOOL SetWindowPos(HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
+    BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
+    BOOL ShowWindow(int nCmdShow);
+    BOOL IsWindowVisible() const;
+    BOOL IsWindowEnabled() const;
+    BOOL EnableWindow(BOOL bEnable = TRUE);
+    BOOL IsIconic() const;
+    BOOL IsZoomed() const;
+    // Centres a child in its parent's client area; a top-level window over
+    // its owner (or pAlternateOwner) when that is visible and not minimised,
+    // otherwise on the work area of its monitor. Kept inside the work area.
+    void CenterWindow(CWnd* pAlternateOwner = nullptr);
+    int SetWindowRgn(HRGN hRgn, BOOL bRedraw);
+
+    // Rectangles and coordinates.
+    void GetClientRect(RECT* lpRect) const;
+    void GetWindowRect(RECT* lpRect) const;
+    void ClientToScreen(POINT* lpPoint) const;
+    void ClientToScreen(RECT* lpRect) const;
+    void ScreenToClient(POINT* lpPoint) const;
+    void ScreenToClient(RECT* lpRect) const;
+
+    // Text.
+    void SetWindowText(const char* lpszString);
+    int GetWindowText(char* lpszStringBuf, int nMaxCount) const;
+    void GetWindowText(CString& rString) const;
+    int GetWindowTextLength() const;
+    void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
+    HICON SetIcon(HICON hIcon, BOOL bBigIcon);
+
+    // Timers, capture, focus.
+    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr);
+    BOOL KillTimer(UINT_PTR nIDEvent);
+    CWnd* SetCapture();
+    static CWnd* GetCapture();
+    CWnd* SetFocus();
+    static CWnd* GetFocus();
+    static CWnd* GetActiveWindow();
+    static CWnd* GetDesktopWindow();
+    static CWnd* WindowFromPoint(POINT point);
+
+    // Painting.
+    void Invalidate(BOOL bErase = TRUE);
+    void InvalidateRect(const RECT* lpRect, BOOL bErase = TRUE);
+    void ValidateRect(const RECT* lpRect);
+    void UpdateWindow();
+    BOOL RedrawWindow(const RECT* lpRectUpdate = nullptr, HRGN hRgnUpdate = nullptr,
+                      UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+
+    // Relations.
+    CWnd* GetParent() const;
+    CWnd* GetOwner() const;
+    CWnd* GetTopLevelParent() const;
+    CWnd* GetDlgItem(int nID) const;
+    int GetDlgCtrlID() const;
+    BOOL IsChild(const CWnd* pWnd) const;
+
+    // Messages.
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+    // Offered each message taken from the queue before it is dispatched (see
+    // WalkPreTranslateTree); TRUE consumes it.
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+
+    // Offers pMsg to the objects of its target window and of each parent up
+    // to the top-level window, stopping after the application's main window.
+    // A top-level window's owner is not its parent: messages of another
+    // dialog never reach the main window's PreTranslateMessage.
+    static BOOL WalkPreTranslateTree(MSG* pMsg);
+
+protected:
+    static const MessageMap* GetThisMessageMap();
+    virtual const MessageMap* GetMessageMap() const { return GetThisMessageMap(); }
+
+    // Called while the window is being bound to this object, before any
+    // message reaches the handlers (for a created window: before
+    // WM_NCCREATE).
+    virtual void PreSubclassWindow();
+    // Called after the window is gone and the object has let go of it.
+    virtual void PostNcDestroy();
+
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Looks the message up in the tables; FALSE if no class handles it.
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // WM_COMMAND. Derived classes handle their identifiers and pass the rest
+    // to their base; FALSE means nobody handled it (default processing).
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    // An owner-draw notification that the parent passes back to the control
+    // it concerns; TRUE if the control handled it.
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // The processing the framework replaced: the window's original procedure.
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Default processing of the message being handled now.
+    LRESULT Default();
+
+    // Base handlers: each gives the message its default processing, so a
+    // derived handler can pass on with Base::OnXxx(...).
+    int OnCreate(LPCREATESTRUCTA lpCreateStruct);
+    void OnDestroy();
+    void OnClose();
+    void OnSize(UINT nType, int cx, int cy);
+    void OnMove(int x, int y);
+    void OnPaint();
+    void OnNcPaint();
+    BOOL OnEraseBkgnd(CDC* pDC);
+    HCURSOR OnQueryDragIcon();
+    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    void OnMouseMove(UINT nFlags, POINT point);
+    void OnLButtonDown(UINT nFlags, POINT point);
+    void OnLButtonUp(UINT nFlags, POINT point);
+    void OnLButtonDblClk(UINT nFlags, POINT point);
+    LRESULT OnNcHitTest(POINT point);
+    void OnTimer(UINT_PTR nIDEvent);
+    void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
+    void OnShowWindow(BOOL bShow, UINT nStatus);
+    void OnWindowPosChanging(WINDOWPOS* lpwndpos);
+    void OnWindowPosChanged(WINDOWPOS* lpwndpos);
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnHotKey(UINT nHotKeyId, UINT nKey1, UINT nKey2);
+    void OnSysCommand(UINT nID, LPARAM lParam);
+
+    // Runs a platform creation call (CreateWindowEx, CreateDialogIndirect...)
+    // with the hook armed to bind the first window it makes to this object.
+    template <class CreateFn>
+    HWND CreateBound(CreateFn create);
+
+private:
+    static LRESULT CALLBACK CbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK StaticWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // Enters the object in the handle map, lets the derived class see the
+    // window, then puts the framework's window procedure in front.
+    void BindHandle(HWND hWnd);
+    // Undoes BindHandle without touching the window.
+    void UnbindHandle();
+    // Passes an owner-draw notification to the control's object.
+    BOOL ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+
+    WNDPROC m_pfnSuper = nullptr;
+    // The message being handled, for Default().
+    const MSG* m_pCurrentMsg = nullptr;
+
+    // Installs the creation hook (once, however deeply creations nest) and
+    // makes pWnd the object to bind; returns the object pending before.
+    static CWnd* ArmCreationHook(CWnd* pWnd);
+    // Restores the pending object and removes the hook after the outermost
+    // creation.
+    static void DisarmCreationHook(CWnd* pPrevious);
+};
+
+template <class CreateFn>
+HWND CWnd::CreateBound(CreateFn create)
+{
+    CWnd* previous = ArmCreationHook(this);
+    HWND hWnd = nullptr;
+    try {
+        hWnd = create();
+    } catch (...) {
+        DisarmCreationHook(previous);
+        throw;
+    }
+    DisarmCreationHook(previous);
+    return hWnd;
+}
+
+// Needs CWnd complete.
+template <auto Fn> MessageEntry On::SetCursor()
+{
+    return {WM_SETCURSOR, [](CWnd& w, WPARAM wp, LPARAM lp, LRESULT& r) {
+        r = (MessageMapDetail::Self<Fn>(w).*Fn)(CWnd::FromHandle(reinterpret_cast<HWND>(wp)),
+                                                LOWORD(lp), HIWORD(lp));
+    }};
+}

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "framework/CBitmap.h"
+#include "framework/CDialog.h"
+#include "framework/CFont.h"
+#include "framework/CImageList.h"
+#include "framework/CString.h"
+#include "skin/CVelButton.h"
+#include "skin/CaptionButtonLayout.h"
+#include "skin/SkinSlices.h"
+
+// The base of every dialog of the program: a borderless window whose title
+// bar and edges are painted from eight slices of one skin bitmap. It does
+// the work of the platform caption it removes: the title, the window shape
+// (magenta corner pixels and an optional hole cut out), dragging by the
+// title and client area, resizing at the skin borders with a polling timer,
+// the maximised geometry, three caption buttons and the system menu.
+class CVelDialog : public CDialog {
+public:
+    CVelDialog(UINT nIDTemplate, CWnd* pParentWnd);
+    ~CVelDialog() override;
+
+    static const CRuntimeClass* GetThisClass();
+    const CRuntimeClass* GetRuntimeClass() const override { return GetThisClass(); }
+
+    // Setters only store: the effect shows at the next paint or WM_SIZE.
+    void SetSkinSlice(int x, int y, int cx, int cy, int index);
+    void SetSkinBitmaps(CBitmap* pSkin, CBitmap* pCaptionStrip);
+    void SetTitleStyle(int x, int y, COLORREF crTitle);
+    void SetTitleText(CFont* pFont, const CString& text, CFont* pSubFont, const CString& subText,
+                      int subX, int subY);
+    void SetTitleIcon(CImageList* pImageList, int nImage, int x, int y, HICON hIcon, int cx, int cy);
+    void SetMinTrackSize(int cx, int cy);
+    void SetRegionHole(const RECT* pHole);
+    void SetCaptionButtons(int minWidth, int maxWidth, int closeWidth, int height, int spacing,
+                           int rightMargin, int topMargin, int maxTopExtra, int backX);
+
+    // The area inside the frame, left to the derived dialog to fill.
+    void GetInnerRect(RECT* pRect) const;
+
+    BOOL OnInitDialog() override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+    // The borders resize the window; also enables Size and Maximize in the
+    // system menu.
+    BOOL m_bResizable = FALSE;
+
+    CVelButton m_btnMin;
+    CVelButton m_btnMax;
+    CVelButton m_btnClose;
+
+protected:
+    static const MessageMap* GetThisMessageMap();
+    const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+
+    void PreSubclassWindow() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+    BOOL OnEraseBkgnd(CDC* pDC);
+    void OnPaint();
+    void OnSize(UINT nType, int cx, int cy);
+    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    void OnLButtonDown(UINT nFlags, POINT point);
+    void OnTimer(UINT_PTR nIDEvent);
+    void OnLButtonUp(UINT nFlags, POINT point);
+    void OnLButtonDblClk(UINT nFlags, POINT point);
+    void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
+
+    void CreateCaptionButtons();
+    void ShowSystemMenu();
+    void UpdateWindowRegion();
+
+    const skin::SkinSlices& Slices() const { return m_slices; }
+    int ResizeCode() const { return m_nResizeCode; }
+
+private:
+    void DrawFramePart(CDC* pDC, int part);
+    void DrawTitle(CDC* pDC, const RECT& client);
+    void LayoutCaptionButtons(bool bMaximised);
+    void GiveTopmostToTaskbar();
+    void BeginResize(int code);
+    bool HasSkin() const;
+    bool IsShownButton(const CVelButton& button) const;
+
+    skin::SkinSlices m_slices;
+    DWORD m_dwLastMenuTime = 0;
+    POINT m_ptTitle{5, 3};
+    CString m_strTitle;
+    COLORREF m_crTitle = RGB(255, 255, 255);
+    CFont* m_pTitleFont = nullptr;
+    CFont* m_pSubTitleFont = nullptr;
+    CString m_strSubTitle;
+    POINT m_ptSubTitle{0, 0};
+    int m_nResizeCode = -1;
+    POINT m_ptPress{0, 0};
+    RECT m_rcPressWindow{};
+    SIZE m_sizeMin{300, 250};
+    CBitmap* m_pSkin = nullptr;
+    CBitmap* m_pCaptionStrip = nullptr;
+    HICON m_hTitleIcon = nullptr;
+    SIZE m_sizeIcon{16, 16};
+    POINT m_ptIcon{5, 4};
+    int m_nImage = -1;
+    CImageList* m_pImageList = nullptr;
+    const RECT* m_pRegionHole = nullptr;
+    skin::CaptionButtonMetrics m_caption;
+};

@@ -1,0 +1,78 @@
+#include "skin/CVelToolTipCtrl.h"
+
+#include "framework/CPaintDC.h"
+#include "framework/CWindowDC.h"
+#include "framework/ScopedSelectObject.h"
+#include "gfx/InterfaceFont.h"
+
+const CRuntimeClass* CVelToolTipCtrl::GetThisClass()
+{
+    static const CRuntimeClass rc{"CVelToolTipCtrl", CToolTipCtrl::GetThisClass()};
+    return &rc;
+}
+
+const MessageMap* CVelToolTipCtrl::GetThisMessageMap()
+{
+    static const MessageEntry entries[] = {
+        On::Paint<&CVelToolTipCtrl::OnPaint>(),
+        On::EraseBkgnd<&CVelToolTipCtrl::OnEraseBkgnd>(),
+        On::NcPaint<&CVelToolTipCtrl::OnNcPaint>(),
+        On::WindowPosChanging<&CVelToolTipCtrl::OnWindowPosChanging>(),
+    };
+    static const MessageMap map{CToolTipCtrl::GetThisMessageMap(), entries};
+    return &map;
+}
+
+void CVelToolTipCtrl::ApplySizeRule(WINDOWPOS* pPos)
+{
+    if (pPos->flags & SWP_NOSIZE)
+        return;
+    pPos->cy = kTipHeight;
+    pPos->cx += kExtraWidth;
+}
+
+void CVelToolTipCtrl::OnPaint()
+{
+    CPaintDC dc(this);
+    DrawTip(&dc);
+}
+
+BOOL CVelToolTipCtrl::OnEraseBkgnd(CDC* pDC)
+{
+    DrawTip(pDC);
+    return TRUE;
+}
+
+// Only the one-pixel frame: the platform's own border is never drawn.
+void CVelToolTipCtrl::OnNcPaint()
+{
+    CWindowDC dc(this);
+    RECT rc;
+    GetWindowRect(&rc);
+    OffsetRect(&rc, -rc.left, -rc.top);
+    dc.Draw3dRect(&rc, kBorderColour, kBorderColour);
+}
+
+void CVelToolTipCtrl::OnWindowPosChanging(WINDOWPOS* lpwndpos)
+{
+    ApplySizeRule(lpwndpos);
+    CToolTipCtrl::OnWindowPosChanging(lpwndpos);
+}
+
+// Text colour is left as the DC's default, black.
+void CVelToolTipCtrl::DrawTip(CDC* pDC)
+{
+    CString text;
+    GetWindowText(text);
+    pDC->SetBkMode(TRANSPARENT);
+    ScopedSelectObject selectFont(*pDC, *GetInterfaceFont());
+
+    RECT rc;
+    GetClientRect(&rc);
+    pDC->FillSolidRect(&rc, kBodyColour);
+    RECT band = rc;
+    band.bottom = band.top + kTopBandHeight;
+    pDC->FillSolidRect(&band, kTopBandColour);
+
+    pDC->DrawText(text, -1, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}

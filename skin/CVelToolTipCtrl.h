@@ -1,0 +1,38 @@
+#pragma once
+
+#include "framework/CToolTipCtrl.h"
+
+// The platform tooltip with its own look: a warm two-tone body, a one-pixel
+// navy frame, always 20 pixels high, the text centred in the interface font.
+// Tool management, timing and placement stay the platform's.
+class CVelToolTipCtrl : public CToolTipCtrl {
+public:
+    static constexpr COLORREF kTopBandColour = RGB(255, 234, 193);
+    static constexpr COLORREF kBodyColour = RGB(255, 229, 179);
+    static constexpr COLORREF kBorderColour = RGB(0, 0, 128);
+    static constexpr int kTopBandHeight = 9;
+    static constexpr int kTipHeight = 20;
+    static constexpr int kExtraWidth = 4;
+
+    CVelToolTipCtrl() = default;
+    ~CVelToolTipCtrl() override = default;
+
+    static const CRuntimeClass* GetThisClass();
+    const CRuntimeClass* GetRuntimeClass() const override { return GetThisClass(); }
+
+    // The size rule: unless SWP_NOSIZE is set, the height becomes 20 and the
+    // width grows by 4.
+    static void ApplySizeRule(WINDOWPOS* pPos);
+
+protected:
+    static const MessageMap* GetThisMessageMap();
+    const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+
+    void OnPaint();
+    BOOL OnEraseBkgnd(CDC* pDC);
+    void OnNcPaint();
+    void OnWindowPosChanging(WINDOWPOS* lpwndpos);
+
+private:
+    void DrawTip(CDC* pDC);
+};

@@ -1,0 +1,122 @@
+#include "app/FrameGeometry.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+bool Equal(const RECT& a, const RECT& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+::testing::AssertionResult RectIs(const RECT& actual, LONG l, LONG t, LONG r, LONG b)
+{
+    if (Equal(actual, RECT{l, t, r, b}))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "got (" << actual.left << "," << actual.top << ","
+                                         << actual.right << "," << actual.bottom << ")";
+}
+
+TEST(FrameGeometry, DefaultFrameLayout)
+{
+    const SIZE client{280, 175};
+    const RECT viewport = frame::ViewportRect(client);
+    EXPECT_TRUE(RectIs(viewport, 18, 11, 198, 164));
+    EXPECT_EQ(viewport.right - viewport.left, 180);
+    EXPECT_EQ(viewport.bottom - viewport.top, 153);
+
+    const frame::PanelLayout p = frame::LayoutPanel(client);
+    EXPECT_TRUE(RectIs(p.close, 251, 0, 280, 22));
+    EXPECT_TRUE(RectIs(p.capture, 213, 23, 263, 73));
+    EXPECT_TRUE(RectIs(p.setSize, 218, 75, 256, 110));
+    EXPECT_TRUE(RectIs(p.help, 251, 93, 271, 113));
+    EXPECT_TRUE(RectIs(p.sizeLabel, 204, 158, 256, 171));
+}
+
+TEST(FrameGeometry, ViewportAndFrameSizesAreInverse)
+{
+    const SIZE frameSize = frame::FrameSizeForViewport(320, 240);
+    EXPECT_EQ(frameSize.cx, 420);
+    EXPECT_EQ(frameSize.cy, 262);
+    const RECT v = frame::ViewportRect(frameSize);
+    EXPECT_EQ(v.right - v.left, 320);
+    EXPECT_EQ(v.bottom - v.top, 240);
+
+    const SIZE tiny = frame::FrameSizeForViewport(1, 1);
+    EXPECT_EQ(tiny.cx, 101) << "typed sizes get no minimum";
+    EXPECT_EQ(tiny.cy, 23);
+}
+
+TEST(FrameGeometry, HugeTypedSizesAreClampedWithoutOverflow)
+{
+    const SIZE s = frame::FrameSizeForViewport(INT_MAX, INT_MAX - 5);
+    EXPECT_EQ(s.cx, frame::kMaxFrameExtent);
+    EXPECT_EQ(s.cy, frame::kMaxFrameExtent);
+    const SIZE big = frame::FrameSizeForViewport(40000, 100);
+    EXPECT_EQ(big.cx, frame::kMaxFrameExtent);
+    EXPECT_EQ(big.cy, 122);
+}
+
+TEST(FrameGeometry, RememberedGeometryRoundTripsAndNeedsBothValues)
+{
+    const DWORD size = frame::PackPair(280, 175);
+    const DWORD xy = frame::PackPair(372, 281);
+    RECT rc{};
+    ASSERT_TRUE(frame::RestoredWindowRect(size, xy, &rc));
+    EXPECT_TRUE(RectIs(rc, 372, 281, 652, 456));
+
+    EXPECT_FALSE(frame::RestoredWindowRect(size, 0, &rc));
+    EXPECT_FALSE(frame::RestoredWindowRect(0, xy, &rc));
+
+    // Values are 16-bit and read back unsigned.
+    EXPECT_EQ(frame::PackPair(0x12345, 7), static_cast<DWORD>(MAKELONG(0x2345, 7)));
+    ASSERT_TRUE(frame::RestoredWindowRect(frame::PackPair(40000, 100), frame::PackPair(60000, 5), &rc));
+    EXPECT_TRUE(RectIs(rc, 60000, 5, 100000, 105));
+}
+
+TEST(FrameGeometry, OnlyPositiveGeometryIsStored)
+{
+    EXPECT_TRUE(frame::ShouldStoreSize(1, 1));
+    EXPECT_FALSE(frame::ShouldStoreSize(0, 175)) << "a minimised frame has an empty client area";
+    EXPECT_FALSE(frame::ShouldStoreSize(280, 0));
+    EXPECT_TRUE(frame::ShouldStorePosition(1, 1));
+    EXPECT_FALSE(frame::ShouldStorePosition(0, 50)) << "an edge at 0 keeps the last stored position";
+    EXPECT_FALSE(frame::ShouldStorePosition(50, -3));
+    EXPECT_FALSE(frame::ShouldStorePosition(-32000, -32000)) << "minimised";
+}
+
+TEST(FrameGeometry, ArrowKeysStepOnePixel)
+{
+    const struct { UINT vk; int dx; int dy; } arrows[] = {
+        {VK_LEFT, -1, 0}, {VK_RIGHT, 1, 0}, {VK_UP, 0, -1}, {VK_DOWN, 0, 1}};
+    for (const auto& a : arrows) {
+        const frame::ArrowStep step = frame::ArrowStepFor(a.vk);
+        EXPECT_TRUE(step.isArrow);
+        EXPECT_EQ(step.dx, a.dx);
+        EXPECT_EQ(step.dy, a.dy);
+    }
+    for (UINT other : {UINT(VK_RETURN), UINT(VK_TAB), UINT(VK_SPACE), UINT('A'), UINT(VK_ESCAPE)})
+        EXPECT_FALSE(frame::ArrowStepFor(other).isArrow) << other;
+}
+
+TEST(FrameGeometry, ShiftArrowResizesAndStopsAtTheMinimum)
+{
+    const SIZE wider = frame::ShiftArrowSize(SIZE{280, 175}, frame::ArrowStepFor(VK_RIGHT));
+    EXPECT_EQ(wider.cx, 281);
+    EXPECT_EQ(wider.cy, 175);
+    const SIZE shorter = frame::ShiftArrowSize(SIZE{280, 175}, frame::ArrowStepFor(VK_UP));
+    EXPECT_EQ(shorter.cy, 174);
+
+    const SIZE atMin = frame::ShiftArrowSize(SIZE{115, 37}, frame::ArrowStepFor(VK_LEFT));
+    EXPECT_EQ(atMin.cx, 115);
+    EXPECT_EQ(frame::ShiftArrowSize(SIZE{115, 37}, frame::ArrowStepFor(VK_UP)).cy, 37);
+
+    // A frame made smaller by a typed size neither shrinks further nor jumps
+    // up to the minimum; it still grows.
+    EXPECT_EQ(frame::ShiftArrowSize(SIZE{101, 23}, frame::ArrowStepFor(VK_LEFT)).cx, 101);
+    EXPECT_EQ(frame::ShiftArrowSize(SIZE{101, 23}, frame::ArrowStepFor(VK_DOWN)).cy, 24);
+}
+
+} // namespace

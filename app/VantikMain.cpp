@@ -1,7 +1,4 @@
-#include <windows.h>
+#include "app/CCaptureFrameApp.h"
 
-// The capture frame is not built yet: the program starts and ends at once.
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
-{
-    return 0;
-}
+// The one application object; the framework's program entry runs it.
+CCaptureFrameApp theApp;

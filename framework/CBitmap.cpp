@@ -1,10 +1,11 @@
 #include "framework/CBitmap.h"
 
 #include "framework/CDC.h"
+#include "framework/CWinApp.h"
 
 BOOL CBitmap::LoadBitmap(UINT nIDResource)
 {
-    return LoadBitmap(::GetModuleHandleA(nullptr), nIDResource);
+    return LoadBitmap(AfxGetResourceHandle(), nIDResource);
 }
 
 BOOL CBitmap::LoadBitmap(HINSTANCE hInstance, UINT nIDResource)

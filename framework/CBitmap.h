@@ -10,7 +10,8 @@ public:
     CBitmap(CBitmap&&) noexcept = default;
     CBitmap& operator=(CBitmap&&) noexcept = default;
 
-    // Loads a bitmap resource of the program (or of hInstance).
+    // Loads a bitmap resource from the application's resource module (or
+    // from hInstance).
     BOOL LoadBitmap(UINT nIDResource);
     BOOL LoadBitmap(HINSTANCE hInstance, UINT nIDResource);
     BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitsPerPixel, const void* lpBits);

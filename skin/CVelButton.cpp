@@ -9,7 +9,10 @@ namespace {
 
 constexpr COLORREF kKeyColour = RGB(255, 0, 255);
 constexpr UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
-constexpr DWORD kTipStyle = WS_CHILD | WS_VISIBLE | TTS_ALWAYSTIP;
+// Not WS_VISIBLE: a tooltip created visible shows as an empty 4 x 20 box in
+// the screen's top-left corner until its first tip (seen under Wine). The
+// control shows and hides itself.
+constexpr DWORD kTipStyle = WS_CHILD | TTS_ALWAYSTIP;
 constexpr int kTipInitialDelayMs = 100;
 
 } // namespace

@@ -395,6 +395,13 @@ void CVelDialog::BeginResize(int code)
         SetCapture();
     }
     SendMessage(WM_NCLBUTTONDOWN, static_cast<WPARAM>(code), 0);
+    // Wine runs its own sizing loop inside that message, also without
+    // WS_THICKFRAME, and the loop takes the button's release for itself: the
+    // dialog never sees WM_LBUTTONUP. A button already up when the message
+    // returns means the resize is over. Where the platform returns at once
+    // the button is still down and nothing changes here.
+    if (m_nResizeCode != -1 && (GetKeyState(VK_LBUTTON) & 0x8000) == 0)
+        OnLButtonUp(0, POINT{0, 0});
 }
 
 void CVelDialog::OnTimer(UINT_PTR nIDEvent)

@@ -136,14 +136,14 @@ class Journey:
 
     def start(self, exe, *args):
         """Starts a Windows program and returns at once."""
-        p = subprocess.Popen(["wine", exe, *args], env=self.env,
+        p = subprocess.Popen(["wine", exe, *map(str, args)], env=self.env,
                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self._programs.append(p)
         return p
 
     def run(self, exe, *args, timeout=60):
         """Runs a Windows program to its end; returns (exit code, output)."""
-        r = subprocess.run(["wine", exe, *args], env=self.env, capture_output=True, timeout=timeout)
+        r = subprocess.run(["wine", exe, *map(str, args)], env=self.env, capture_output=True, timeout=timeout)
         return r.returncode, r.stdout.decode("utf-8", "replace")
 
     # -- the display -----------------------------------------------------------

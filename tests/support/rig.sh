@@ -63,6 +63,21 @@ start_wineserver() {
   wine cmd /c exit >/dev/null 2>&1 </dev/null
 }
 
+# No window manager runs on the rig's display, but Wine treats most top-level
+# windows as managed and waits two seconds for a manager each time one is
+# hidden or destroyed. The unit-test programs ask Wine to leave their windows
+# unmanaged; the programs the journeys drive run as they are.
+leave_unit_test_windows_unmanaged() {
+  local reg="$rig/unmanaged.reg" exe
+  printf 'REGEDIT4\n\n' >"$reg"
+  for exe in "$build"/unit_*.exe; do
+    [ -e "$exe" ] || continue
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\%s\\X11 Driver]\n"Managed"="N"\n\n' \
+      "$(basename "$exe")" >>"$reg"
+  done
+  wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1 </dev/null
+}
+
 install_paint_stand_in() {
   cp "${1:?Paint stand-in}" "$WINEPREFIX/drive_c/windows/system32/mspaint.exe"
 }
@@ -73,6 +88,7 @@ case "$cmd" in
     create_prefix
     install_paint_stand_in "${3:-}"
     start_wineserver
+    leave_unit_test_windows_unmanaged
     ;;
   stop)
     wineserver -k 2>/dev/null || true

@@ -1,0 +1,346 @@
+#include "app/CCaptureFrameDlg.h"
+
+#include "app/FrameGeometry.h"
+#include "app/HotKeyHelp.h"
+#include "app/ScreenCapture.h"
+#include "dialogs/CSetRgnSize.h"
+#include "framework/CPaintDC.h"
+#include "framework/CWinApp.h"
+#include "framework/ScopedSelectObject.h"
+#include "res/resource.h"
+
+#include <cstring>
+
+namespace {
+
+const char* const kSizeProperty = "WndPropName_Vantik_dravok_Size";
+const char* const kPositionProperty = "WndPropName_Vantik_dravok_XY";
+const char* const kHotKeyAtomName = "vantik_start";
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kLabelBack = RGB(225, 225, 225);
+constexpr COLORREF kLabelText = RGB(120, 120, 120);
+constexpr DWORD kPanelButtonStyle = WS_CHILD | WS_VISIBLE;
+
+// The frame's skin cut into the eight slices of the skinned dialog.
+constexpr RECT kSkinSlices[8] = {
+    {0, 0, 30, 11},    {30, 0, 10, 11},  {148, 0, 91, 11}, {0, 23, 18, 12},
+    {157, 114, 82, 17}, {0, 145, 31, 17}, {31, 145, 5, 17}, {154, 145, 85, 17},
+};
+
+// The remembered geometry lives on the desktop window, for as long as the
+// user stays logged on.
+void StoreGeometry(const char* name, DWORD value)
+{
+    SetPropA(GetDesktopWindow(), name, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(value)));
+}
+
+DWORD ReadGeometry(const char* name)
+{
+    return static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(GetPropA(GetDesktopWindow(), name)));
+}
+
+SIZE ClientSize(const CWnd& wnd)
+{
+    RECT rc;
+    wnd.GetClientRect(&rc);
+    return SIZE{rc.right - rc.left, rc.bottom - rc.top};
+}
+
+void MoveTo(CWnd& wnd, const RECT& rc)
+{
+    wnd.MoveWindow(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
+}
+
+} // namespace
+
+CCaptureFrameDlg::CCaptureFrameDlg(CWnd* pParent)
+    : CVelDialog(IDD_CAPTURE_FRAME, pParent)
+{
+    m_hIcon = LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_VANTIK));
+}
+
+CCaptureFrameDlg::~CCaptureFrameDlg() = default;
+
+const CRuntimeClass* CCaptureFrameDlg::GetThisClass()
+{
+    static const CRuntimeClass rc{"CCaptureFrameDlg", CVelDialog::GetThisClass()};
+    return &rc;
+}
+
+const MessageMap* CCaptureFrameDlg::GetThisMessageMap()
+{
+    static const MessageEntry entries[] = {
+        On::Paint<&CCaptureFrameDlg::OnPaint>(),
+        On::QueryDragIcon<&CCaptureFrameDlg::OnQueryDragIcon>(),
+        On::EraseBkgnd<&CCaptureFrameDlg::OnEraseBkgnd>(),
+        On::Size<&CCaptureFrameDlg::OnSize>(),
+        On::Move<&CCaptureFrameDlg::OnMove>(),
+    };
+    static const MessageMap map{CVelDialog::GetThisMessageMap(), entries};
+    return &map;
+}
+
+void CCaptureFrameDlg::PreSubclassWindow()
+{
+    LOGFONTA lf{};
+    lf.lfHeight = -11;
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = GB2312_CHARSET;
+    std::strncpy(lf.lfFaceName, "宋体", LF_FACESIZE - 1);
+    m_fontSizeLabel.CreateFontIndirect(&lf);
+    CVelDialog::PreSubclassWindow();
+}
+
+// ---- start-up ----------------------------------------------------------------
+
+BOOL CCaptureFrameDlg::OnInitDialog()
+{
+    // Asked for the topmost band once it owns topmost popups (the buttons'
+    // tooltips), Wine slips the window in below them without marking it
+    // topmost; so the frame takes the band before any tooltip exists.
+    SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ConfigureSkin();
+    CVelDialog::OnInitDialog();
+    // The frame shows no caption button.
+    m_btnMin.ShowWindow(SW_HIDE);
+    m_btnMax.ShowWindow(SW_HIDE);
+    m_btnClose.ShowWindow(SW_HIDE);
+    CreatePanelButtons();
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    PlaceFrame();
+    RegisterCaptureHotKey();
+    SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    return TRUE;
+}
+
+// Everything the skinned base reads when it creates its caption buttons.
+void CCaptureFrameDlg::ConfigureSkin()
+{
+    m_bmpSkin.LoadBitmap(IDB_FRAME_SKIN);
+    for (int i = 0; i < 8; ++i) {
+        const RECT& s = kSkinSlices[i];
+        SetSkinSlice(s.left, s.top, s.right, s.bottom, i);
+    }
+    SetSkinBitmaps(&m_bmpSkin, nullptr);
+    SetTitleStyle(35, 7, kWhite);
+    SetCaptionButtons(25, 25, 42, 18, 0, 7, 0, 1, 0);
+    SetTitleIcon(nullptr, 1, 9, 6, nullptr, 16, 16);
+    // One blank: no visible title; the window text is what the taskbar shows.
+    SetTitleText(nullptr, " ", nullptr, "", 0, 0);
+    SetWindowText("Vantik");
+    m_bResizable = TRUE;
+    m_btnMax.m_bNotify = true;
+    SetMinTrackSize(frame::kMinTrackSize.cx, frame::kMinTrackSize.cy);
+    SetRegionHole(&m_rcViewport);
+}
+
+void CCaptureFrameDlg::CreatePanelButtons()
+{
+    struct Panel {
+        CVelTransButton& button;
+        CBitmap& bitmap;
+        UINT bitmapId;
+        UINT id;
+        const char* tip;
+    };
+    const Panel panels[] = {
+        {m_btnCloseFrame, m_bmpCloseFrame, IDB_BTN_CLOSE, IDC_BTN_CLOSE, "关闭"},
+        {m_btnCapture, m_bmpCapture, IDB_BTN_CAPTURE, IDC_BTN_CAPTURE, "截图"},
+        {m_btnSetSize, m_bmpSetSize, IDB_BTN_SETSIZE, IDC_BTN_SETSIZE, "设置截屏区域"},
+        {m_btnHotKeyHelp, m_bmpHotKeyHelp, IDB_BTN_HOTKEYHELP, IDC_BTN_HOTKEYHELP, "快捷键"},
+    };
+    for (const Panel& p : panels) {
+        p.bitmap.LoadBitmap(p.bitmapId);
+        p.button.Create("", kPanelButtonStyle, RECT{0, 0, 0, 0}, this, p.id);
+        p.button.SetBitmapStyle(&p.bitmap, nullptr, FALSE);
+        p.button.SetTooltipText(p.tip);
+    }
+    // The help button overlaps the set-size button and is drawn whole.
+    m_btnSetSize.SetWindowPos(&m_btnHotKeyHelp, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    m_btnSetSize.ModifyStyle(0, WS_CLIPSIBLINGS);
+}
+
+// At the remembered place if both properties are set, else the default size
+// centred on the work area.
+void CCaptureFrameDlg::PlaceFrame()
+{
+    const SIZE before = ClientSize(*this);
+    RECT restored;
+    if (frame::RestoredWindowRect(ReadGeometry(kSizeProperty), ReadGeometry(kPositionProperty), &restored)) {
+        SetWindowPos(HWND_TOP, restored.left, restored.top, restored.right - restored.left,
+                     restored.bottom - restored.top, SWP_NOZORDER);
+    } else {
+        SetWindowPos(HWND_TOP, 0, 0, frame::kDefaultSize.cx, frame::kDefaultSize.cy, SWP_NOMOVE | SWP_NOZORDER);
+        CenterWindow();
+    }
+    // The layout, the region and the stored size come with WM_SIZE; when the
+    // placement kept the size, there was none, so run it once here.
+    const SIZE after = ClientSize(*this);
+    if (after.cx == before.cx && after.cy == before.cy)
+        OnSize(SIZE_RESTORED, after.cx, after.cy);
+}
+
+// Fails silently when another program (or another frame) holds Ctrl+C; the
+// camera button still works.
+void CCaptureFrameDlg::RegisterCaptureHotKey()
+{
+    m_atomHotKey = GlobalAddAtomA(kHotKeyAtomName);
+    RegisterHotKey(m_hWnd, static_cast<int>(m_atomHotKey), MOD_CONTROL, 'C');
+}
+
+// ---- geometry bookkeeping ---------------------------------------------------------
+
+void CCaptureFrameDlg::OnSize(UINT nType, int cx, int cy)
+{
+    if (m_btnCloseFrame.GetSafeHwnd() != nullptr) {
+        const SIZE client = ClientSize(*this);
+        LayOutFrame(client);
+        if (frame::ShouldStoreSize(client.cx, client.cy))
+            StoreGeometry(kSizeProperty, frame::PackPair(client.cx, client.cy));
+    }
+    // The base rebuilds the region with the viewport as its hole, so the
+    // viewport must be up to date by now.
+    CVelDialog::OnSize(nType, cx, cy);
+}
+
+void CCaptureFrameDlg::LayOutFrame(SIZE client)
+{
+    m_rcViewport = frame::ViewportRect(client);
+    const frame::PanelLayout layout = frame::LayoutPanel(client);
+    MoveTo(m_btnCloseFrame, layout.close);
+    MoveTo(m_btnCapture, layout.capture);
+    MoveTo(m_btnSetSize, layout.setSize);
+    MoveTo(m_btnHotKeyHelp, layout.help);
+}
+
+void CCaptureFrameDlg::OnMove(int x, int y)
+{
+    CVelDialog::OnMove(x, y);
+    if (frame::ShouldStorePosition(x, y))
+        StoreGeometry(kPositionProperty, frame::PackPair(x, y));
+}
+
+// ---- painting ---------------------------------------------------------------------------
+
+BOOL CCaptureFrameDlg::OnEraseBkgnd(CDC* pDC)
+{
+    CVelDialog::OnEraseBkgnd(pDC);
+    RECT inner;
+    GetInnerRect(&inner);
+    pDC->FillSolidRect(&inner, kWhite);
+    DrawSizeLabel(pDC, ClientSize(*this));
+    return TRUE;
+}
+
+void CCaptureFrameDlg::DrawSizeLabel(CDC* pDC, SIZE client)
+{
+    CString text;
+    text.Format("%dx%d", m_rcViewport.right - m_rcViewport.left, m_rcViewport.bottom - m_rcViewport.top);
+    RECT rc = frame::LayoutPanel(client).sizeLabel;
+    pDC->SetBkColor(kLabelBack);
+    pDC->SetTextColor(kLabelText);
+    ScopedSelectObject selectFont(*pDC, m_fontSizeLabel);
+    pDC->DrawText(text, -1, &rc, DT_SINGLELINE | DT_VCENTER);
+}
+
+void CCaptureFrameDlg::OnPaint()
+{
+    if (!IsIconic()) {
+        CVelDialog::OnPaint();
+        return;
+    }
+    CPaintDC dc(this);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    const SIZE client = ClientSize(*this);
+    const int x = (client.cx - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.cy - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc.GetSafeHdc(), x, y, m_hIcon);
+}
+
+HCURSOR CCaptureFrameDlg::OnQueryDragIcon()
+{
+    return static_cast<HCURSOR>(m_hIcon);
+}
+
+// ---- commands and keys --------------------------------------------------------------------
+
+BOOL CCaptureFrameDlg::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_KEYDOWN) {
+        // Every key-down is consumed: only Escape and the arrows do anything.
+        if (pMsg->wParam == VK_ESCAPE)
+            PostMessage(WM_CLOSE, 0, 0);
+        else
+            OnArrowKey(static_cast<UINT>(pMsg->wParam));
+        return TRUE;
+    }
+    if (pMsg->message == WM_HOTKEY && pMsg->wParam == m_atomHotKey) {
+        SendMessage(WM_COMMAND, IDC_BTN_CAPTURE, 0);
+        return TRUE;
+    }
+    return CVelDialog::PreTranslateMessage(pMsg);
+}
+
+void CCaptureFrameDlg::OnArrowKey(UINT nKey)
+{
+    const frame::ArrowStep step = frame::ArrowStepFor(nKey);
+    if (!step.isArrow)
+        return;
+    RECT wr;
+    GetWindowRect(&wr);
+    if (GetKeyState(VK_SHIFT) < 0) {
+        const SIZE size = frame::ShiftArrowSize(SIZE{wr.right - wr.left, wr.bottom - wr.top}, step);
+        SetWindowPos(HWND_TOP, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+        return;
+    }
+    SetWindowPos(HWND_TOP, wr.left + step.dx, wr.top + step.dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    POINT cursor;
+    GetCursorPos(&cursor);
+    SetCursorPos(cursor.x + step.dx, cursor.y + step.dy);
+}
+
+BOOL CCaptureFrameDlg::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    switch (LOWORD(wParam)) {
+    case IDC_BTN_CLOSE:
+        PostMessage(WM_CLOSE, 0, 0);
+        return TRUE;
+    case IDC_BTN_CAPTURE:
+        CaptureViewport();
+        return TRUE;
+    case IDC_BTN_SETSIZE:
+        SetRequestedSize();
+        return TRUE;
+    case IDC_BTN_HOTKEYHELP:
+        ShowHotKeyHelp(AfxGetInstanceHandle(), m_hWnd, IDI_VANTIK, kHotKeyHelpCaption, kHotKeyHelpText);
+        return TRUE;
+    default:
+        return CVelDialog::OnCommand(wParam, lParam);
+    }
+}
+
+BOOL CCaptureFrameDlg::CaptureViewport()
+{
+    RECT wr;
+    GetWindowRect(&wr);
+    CaptureScreenArea(CaptureRect(m_rcViewport, wr));
+    return TRUE;
+}
+
+// The region size dialog opens with the size last asked for; the frame
+// keeps its top-left corner and takes the viewport size typed there.
+void CCaptureFrameDlg::SetRequestedSize()
+{
+    CSetRgnSize dlg(nullptr);
+    dlg.m_nWidth = m_nReqWidth;
+    dlg.m_nHeight = m_nReqHeight;
+    dlg.DoModal();
+    if (dlg.m_nNewWidth <= 0 || dlg.m_nNewHeight <= 0)
+        return;
+    m_nReqWidth = dlg.m_nNewWidth;
+    m_nReqHeight = dlg.m_nNewHeight;
+    const SIZE size = frame::FrameSizeForViewport(m_nReqWidth, m_nReqHeight);
+    SetWindowPos(HWND_TOP, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "framework/CBitmap.h"
+#include "framework/CFont.h"
+#include "skin/CVelDialog.h"
+#include "skin/CVelTransButton.h"
+
+// The capture frame: an always-on-top skinned window with a see-through
+// viewport, a panel of four buttons (close, capture, set size, help) and a
+// live size label. It remembers its size and position in two properties of
+// the desktop window, captures what lies under the viewport on the camera
+// button and on the global hot key Ctrl+C, and moves and resizes with the
+// arrow keys.
+class CCaptureFrameDlg : public CVelDialog {
+public:
+    explicit CCaptureFrameDlg(CWnd* pParent = nullptr);
+    ~CCaptureFrameDlg() override;
+
+    static const CRuntimeClass* GetThisClass();
+    const CRuntimeClass* GetRuntimeClass() const override { return GetThisClass(); }
+
+    BOOL OnInitDialog() override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+    // Copies the screen under the viewport to the clipboard, the output file
+    // and Paint.
+    BOOL CaptureViewport();
+    // Arrow keys move the frame (and the pointer) by one pixel; with Shift
+    // they resize it.
+    void OnArrowKey(UINT nKey);
+
+    HICON m_hIcon = nullptr;
+    RECT m_rcViewport{};
+    UINT m_atomHotKey = 0;
+    int m_nReqWidth = 50;
+    int m_nReqHeight = 50;
+
+protected:
+    static const MessageMap* GetThisMessageMap();
+    const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+
+    void PreSubclassWindow() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    BOOL OnEraseBkgnd(CDC* pDC);
+    void OnSize(UINT nType, int cx, int cy);
+    void OnMove(int x, int y);
+
+private:
+    void ConfigureSkin();
+    void CreatePanelButtons();
+    void PlaceFrame();
+    void RegisterCaptureHotKey();
+    void LayOutFrame(SIZE client);
+    void DrawSizeLabel(CDC* pDC, SIZE client);
+    void SetRequestedSize();
+
+    CFont m_fontSizeLabel;
+    CBitmap m_bmpSkin;
+    CBitmap m_bmpCloseFrame;
+    CBitmap m_bmpCapture;
+    CBitmap m_bmpSetSize;
+    CBitmap m_bmpHotKeyHelp;
+    CVelTransButton m_btnCloseFrame;
+    CVelTransButton m_btnCapture;
+    CVelTransButton m_btnSetSize;
+    CVelTransButton m_btnHotKeyHelp;
+};

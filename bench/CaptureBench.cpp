@@ -1,0 +1,94 @@
+// Times the three steps of a capture for a few viewport sizes and prints a
+// table: the screen read, the clipboard and the BMP save. Run it on a
+// display (bench/run.sh starts the test rig for it).
+#include "app/BitmapImage.h"
+#include "app/OutputPath.h"
+#include "app/PutBitmapOnClipboard.h"
+#include "framework/CBitmap.h"
+#include "framework/CClientDC.h"
+#include "framework/CWnd.h"
+#include "framework/ScopedSelectObject.h"
+
+#include <gdiplus.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int kRuns = 7;
+
+double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to)
+{
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+LARGE_INTEGER Now()
+{
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return t;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+struct StepTimes {
+    std::vector<double> read, clipboard, save;
+};
+
+void CaptureOnce(int w, int h, const CString& path, StepTimes* times)
+{
+    CClientDC screenDC(CWnd::GetDesktopWindow());
+    CDC memDC;
+    memDC.CreateCompatibleDC(&screenDC);
+    CBitmap bitmap;
+
+    LARGE_INTEGER t0 = Now();
+    bitmap.CreateCompatibleBitmap(&screenDC, w, h);
+    {
+        ScopedSelectObject select(memDC, bitmap);
+        memDC.BitBlt(0, 0, w, h, &screenDC, 0, 0, SRCCOPY);
+    }
+    LARGE_INTEGER t1 = Now();
+    const bool taken = PutBitmapOnClipboard(&bitmap);
+    LARGE_INTEGER t2 = Now();
+    {
+        BitmapImage image;
+        image.Attach(static_cast<HBITMAP>(bitmap.Detach()), !taken);
+        image.Save(path, Gdiplus::ImageFormatBMP);
+    }
+    LARGE_INTEGER t3 = Now();
+    times->read.push_back(Milliseconds(t0, t1));
+    times->clipboard.push_back(Milliseconds(t1, t2));
+    times->save.push_back(Milliseconds(t2, t3));
+}
+
+} // namespace
+
+int main()
+{
+    const SIZE sizes[] = {{180, 153}, {320, 240}, {640, 480}, {1000, 700}};
+    const CString path = BuildOutputPath("C:\\");
+    std::printf("capture steps, median of %d runs, milliseconds\n", kRuns);
+    std::printf("%-10s %10s %10s %10s %10s\n", "viewport", "read", "clipboard", "bmp save", "total");
+    for (const SIZE& s : sizes) {
+        StepTimes times;
+        for (int i = 0; i < kRuns; ++i)
+            CaptureOnce(s.cx, s.cy, path, &times);
+        const double read = Median(times.read);
+        const double clipboard = Median(times.clipboard);
+        const double save = Median(times.save);
+        char label[32];
+        std::snprintf(label, sizeof label, "%ldx%ld", s.cx, s.cy);
+        std::printf("%-10s %10.1f %10.1f %10.1f %10.1f\n", label, read, clipboard, save, read + clipboard + save);
+    }
+    DeleteFileA(path);
+    return 0;
+}

@@ -1,0 +1,185 @@
+#include "dialogs/CSetRgnSize.h"
+
+#include "dialogs/SizeTextParser.h"
+#include "framework/CDC.h"
+#include "framework/CDataExchange.h"
+#include "framework/CWinApp.h"
+#include "res/resource.h"
+
+#include <cstring>
+
+namespace {
+
+const char* const kTitle = "设置截屏区域";
+const char* const kOKText = "确 定";
+const char* const kWidthCaption = "宽：";
+const char* const kHeightCaption = "高：";
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kTitleColour = RGB(0, 0, 0);
+constexpr COLORREF kOKTextColour = RGB(128, 0, 128);
+constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE;
+constexpr RECT kNoRect{0, 0, 0, 0};
+
+// A placement in client pixels.
+struct Box {
+    int x, y, cx, cy;
+};
+
+constexpr SIZE kDialogSize{200, 100};
+constexpr Box kOKBox{135, 68, 40, 20};
+constexpr Box kWidthCaptionBox{5, 39, 25, 20};
+constexpr Box kHeightCaptionBox{100, 39, 25, 20};
+constexpr Box kWidthBox{32, 39, 60, 20};
+constexpr Box kHeightBox{127, 39, 60, 20};
+
+// The eight frame slices in the 100 x 70 skin bitmap.
+constexpr Box kSkinSlices[8] = {
+    {0, 0, 20, 26}, {26, 0, 3, 26}, {60, 0, 40, 26}, {0, 26, 2, 5},
+    {98, 26, 2, 5}, {0, 68, 15, 2}, {15, 68, 5, 2}, {91, 68, 9, 2},
+};
+
+// The caption strip holds 38 x 18 frames; only the close button is shown,
+// over a background taken from x 351 of the strip.
+constexpr int kCaptionButtonWidth = 38;
+constexpr int kCaptionButtonHeight = 18;
+constexpr int kCaptionButtonSpacing = 1;
+constexpr int kCaptionBackgroundX = 351;
+
+void MoveTo(CWnd& wnd, const Box& b)
+{
+    wnd.MoveWindow(b.x, b.y, b.cx, b.cy, TRUE);
+}
+
+// The captions keep the font their class gives them.
+void CreateCaption(CVelTransButton& label, const char* text, UINT nID, const Box& box, CWnd* parent)
+{
+    label.Create(text, kChildStyle, kNoRect, parent, nID);
+    label.SetLabelStyle(nullptr);
+    label.SetBackColor(kWhite);
+    MoveTo(label, box);
+}
+
+} // namespace
+
+CSetRgnSize::CSetRgnSize(CWnd* pParent)
+    : CVelDialog(IDD_SET_RGN_SIZE, pParent)
+{
+}
+
+CSetRgnSize::~CSetRgnSize() = default;
+
+const CRuntimeClass* CSetRgnSize::GetThisClass()
+{
+    static const CRuntimeClass rc{"CSetRgnSize", CVelDialog::GetThisClass()};
+    return &rc;
+}
+
+const MessageMap* CSetRgnSize::GetThisMessageMap()
+{
+    static const MessageEntry entries[] = {
+        On::EraseBkgnd<&CSetRgnSize::OnEraseBkgnd>(),
+    };
+    static const MessageMap map{CVelDialog::GetThisMessageMap(), entries};
+    return &map;
+}
+
+void CSetRgnSize::DoDataExchange(CDataExchange* pDX)
+{
+    CVelDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_EDIT_WIDTH, m_editWidth);
+    DDX_Control(pDX, IDC_EDIT_HEIGHT, m_editHeight);
+}
+
+// The skin and the caption-button metrics must be in place before the base
+// creates the caption buttons; the controls are placed once the window has
+// its final size.
+BOOL CSetRgnSize::OnInitDialog()
+{
+    CreateOKFont();
+    ConfigureSkin();
+    SetWindowText(kTitle);
+    CVelDialog::OnInitDialog();
+
+    SetWindowPos(static_cast<HWND>(nullptr), 0, 0, kDialogSize.cx, kDialogSize.cy, SWP_NOMOVE | SWP_NOZORDER);
+    CenterWindow();
+    m_btnMin.ShowWindow(SW_HIDE);
+
+    CreateOKButton();
+    CreateCaption(m_lblWidth, kWidthCaption, IDC_LABEL_WIDTH, kWidthCaptionBox, this);
+    CreateCaption(m_lblHeight, kHeightCaption, IDC_LABEL_HEIGHT, kHeightCaptionBox, this);
+    PlaceEditBoxes();
+
+    CString text;
+    text.Format("%d", m_nWidth);
+    m_editWidth.SetWindowText(text);
+    text.Format("%d", m_nHeight);
+    m_editHeight.SetWindowText(text);
+    // The platform gives the focus to the first tab stop, the width box.
+    return TRUE;
+}
+
+void CSetRgnSize::CreateOKFont()
+{
+    LOGFONTA lf{};
+    lf.lfHeight = -15;
+    lf.lfWeight = FW_BOLD;
+    lf.lfCharSet = GB2312_CHARSET;
+    std::strncpy(lf.lfFaceName, "宋体", LF_FACESIZE - 1);
+    m_fontOK.CreateFontIndirect(&lf);
+}
+
+void CSetRgnSize::ConfigureSkin()
+{
+    m_bmpCaptionButtons.LoadBitmap(AfxGetResourceHandle(), IDB_CAPTION_BUTTONS);
+    m_bmpSkin.LoadBitmap(AfxGetResourceHandle(), IDB_SETRGN_SKIN);
+    for (int i = 0; i < 8; ++i) {
+        const Box& s = kSkinSlices[i];
+        SetSkinSlice(s.x, s.y, s.cx, s.cy, i);
+    }
+    SetSkinBitmaps(&m_bmpSkin, &m_bmpCaptionButtons);
+    SetCaptionButtons(kCaptionButtonWidth, kCaptionButtonWidth, kCaptionButtonWidth, kCaptionButtonHeight,
+                      kCaptionButtonSpacing, 0, 0, 0, kCaptionBackgroundX);
+    SetTitleStyle(8, 7, kTitleColour);
+}
+
+void CSetRgnSize::CreateOKButton()
+{
+    m_btnOK.Create(kOKText, kChildStyle, kNoRect, this, IDOK);
+    m_btnOK.SetTextStyle();
+    m_btnOK.SetTextFont(&m_fontOK);
+    m_btnOK.SetTextColors(kOKTextColour, kOKTextColour);
+    m_btnOK.SetBackColor(kWhite);
+    MoveTo(m_btnOK, kOKBox);
+}
+
+void CSetRgnSize::PlaceEditBoxes()
+{
+    MoveTo(m_editWidth, kWidthBox);
+    MoveTo(m_editHeight, kHeightBox);
+}
+
+int CSetRgnSize::ReadBox(const CEdit& box)
+{
+    CString text;
+    box.GetWindowText(text);
+    return ReadSizeText(text);
+}
+
+// Enter, or a click on the OK button. The dialog closes whatever the boxes
+// hold.
+void CSetRgnSize::OnOK()
+{
+    m_nNewWidth = ReadBox(m_editWidth);
+    m_nNewHeight = ReadBox(m_editHeight);
+    CVelDialog::OnOK();
+}
+
+// The inner area is white; the base paints the skinned frame around it.
+BOOL CSetRgnSize::OnEraseBkgnd(CDC* pDC)
+{
+    RECT inner;
+    GetInnerRect(&inner);
+    pDC->FillSolidRect(&inner, kWhite);
+    return CVelDialog::OnEraseBkgnd(pDC);
+}

@@ -1,0 +1,399 @@
+// Looks at a running Vantik from outside, inside the same Wine session, for
+// the journeys: the remembered geometry on the desktop window, the frame's
+// window (rectangle, topmost, shape), the clipboard; and stands in for the
+// other programs a user has open (a pattern to capture, a window that holds
+// the focus, a program that holds the clipboard open).
+//
+//   probe props                      size=N xy=N (the two property values)
+//   probe set-props SIZE XY          sets both property values (0 removes)
+//   probe frame                      rect=l,t,r,b topmost=0|1 excluded=N hole=N
+//                                    work=l,t,r,b (pixels cut from the window;
+//                                    of them, in the viewport; the work area)
+//   probe label TEXT FILE            the size label as the frame draws it, as
+//                                    a 24-bit BMP, magenta where it leaves the
+//                                    skin showing
+//   probe dialog TITLE               rect=... visible=0|1 edits=A|B (controls
+//                                    1000, 1001) buttons=N
+//                                    icon=0|1 text=...
+//                                    (a dialog or message box of that title)
+//   probe clipboard-bitmap FILE      writes the CF_BITMAP as a 24-bit BMP;
+//                                    prints size=WxH, or none
+//   probe set-clipboard-text TEXT
+//   probe clipboard-text             text=... or none
+//   probe hold-clipboard MS          opens the clipboard, prints held, holds it
+//   probe pattern X Y W H            a window showing a known pattern there,
+//                                    until closed
+//   probe focus                      a plain window titled "Probe focus"
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const kSizeProperty = "WndPropName_Vantik_dravok_Size";
+const char* const kPositionProperty = "WndPropName_Vantik_dravok_XY";
+
+// The pattern's colour at (x, y) within it; the journeys compute the same.
+COLORREF PatternColour(int x, int y)
+{
+    return RGB((x * 7 + y) & 0xFF, (y * 5 + 3) & 0xFF, ((x ^ y) * 3) & 0xFF);
+}
+
+bool WriteBmp24(const char* path, HBITMAP bitmap, int* pWidth, int* pHeight);
+
+DWORD Property(const char* name)
+{
+    return static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(GetPropA(GetDesktopWindow(), name)));
+}
+
+int Props()
+{
+    std::printf("size=%lu xy=%lu\n", static_cast<unsigned long>(Property(kSizeProperty)),
+                static_cast<unsigned long>(Property(kPositionProperty)));
+    return 0;
+}
+
+void SetProperty(const char* name, DWORD value)
+{
+    if (value == 0)
+        RemovePropA(GetDesktopWindow(), name);
+    else
+        SetPropA(GetDesktopWindow(), name, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(value)));
+}
+
+int SetProps(DWORD size, DWORD xy)
+{
+    SetProperty(kSizeProperty, size);
+    SetProperty(kPositionProperty, xy);
+    return 0;
+}
+
+int Frame()
+{
+    HWND frame = FindWindowA("#32770", "Vantik");
+    if (frame == nullptr) {
+        std::printf("none\n");
+        return 1;
+    }
+    RECT wr;
+    GetWindowRect(frame, &wr);
+    const bool topmost = (GetWindowLongA(frame, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    const int w = wr.right - wr.left;
+    const int h = wr.bottom - wr.top;
+    const RECT viewport{18, 11, w - 82, h - 11};
+    HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+    int excluded = -1;
+    int hole = -1;
+    if (GetWindowRgn(frame, rgn) != ERROR) {
+        excluded = 0;
+        hole = 0;
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                if (PtInRegion(rgn, x, y))
+                    continue;
+                ++excluded;
+                const POINT p{x, y};
+                if (PtInRect(&viewport, p))
+                    ++hole;
+            }
+        }
+    }
+    DeleteObject(rgn);
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    std::printf("rect=%ld,%ld,%ld,%ld topmost=%d excluded=%d hole=%d work=%ld,%ld,%ld,%ld\n", wr.left, wr.top,
+                wr.right, wr.bottom, topmost ? 1 : 0, excluded, hole, work.left, work.top, work.right, work.bottom);
+    return 0;
+}
+
+// Draws the label text as the frame does, independently of its code.
+int Label(const char* text, const char* path)
+{
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 52, 13);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    LOGFONTA lf{};
+    lf.lfHeight = -11;
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = GB2312_CHARSET;
+    std::strcpy(lf.lfFaceName, "\xCB\xCE\xCC\xE5");
+    HFONT font = CreateFontIndirectA(&lf);
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    // Magenta where the text paints nothing: there the frame shows its skin.
+    RECT rc{0, 0, 52, 13};
+    SetBkColor(dc, RGB(255, 0, 255));
+    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
+    SetBkColor(dc, RGB(225, 225, 225));
+    SetTextColor(dc, RGB(120, 120, 120));
+    DrawTextA(dc, text, -1, &rc, DT_SINGLELINE | DT_VCENTER);
+    SelectObject(dc, oldFont);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(font);
+    DeleteDC(dc);
+    int w = 0;
+    int h = 0;
+    const bool written = WriteBmp24(path, bitmap, &w, &h);
+    DeleteObject(bitmap);
+    return written ? 0 : 1;
+}
+
+struct DialogInfo {
+    std::string edits;
+    int buttons = 0;
+    bool icon = false;
+    std::string text;
+};
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM lParam)
+{
+    auto* info = reinterpret_cast<DialogInfo*>(lParam);
+    char cls[64] = {};
+    GetClassNameA(child, cls, sizeof cls);
+    char text[512] = {};
+    GetWindowTextA(child, text, sizeof text);
+    const int id = GetDlgCtrlID(child);
+    if (id == 1000 || id == 1001) {
+        // An edit's text is its own, not the window caption: ask it.
+        char edit[64] = {};
+        SendMessageA(child, WM_GETTEXT, sizeof edit, reinterpret_cast<LPARAM>(edit));
+        if (!info->edits.empty())
+            info->edits += "|";
+        info->edits += edit;
+    } else if (lstrcmpiA(cls, "Button") == 0 && IsWindowVisible(child)) {
+        ++info->buttons;
+    } else if (lstrcmpiA(cls, "Static") == 0) {
+        if (SendMessageA(child, STM_GETICON, 0, 0) != 0)
+            info->icon = true;
+        else if (text[0] != '\0')
+            info->text = text;
+    }
+    return TRUE;
+}
+
+// Prints the text with line breaks made visible, so it stays on one line.
+void PrintEscaped(const std::string& text)
+{
+    for (char c : text) {
+        if (c == '\r')
+            std::printf("\\r");
+        else if (c == '\n')
+            std::printf("\\n");
+        else
+            std::putchar(c);
+    }
+}
+
+int Dialog(const char* title)
+{
+    HWND dialog = FindWindowA("#32770", title);
+    if (dialog == nullptr) {
+        std::printf("none\n");
+        return 1;
+    }
+    DialogInfo info;
+    EnumChildWindows(dialog, CollectChild, reinterpret_cast<LPARAM>(&info));
+    RECT wr;
+    GetWindowRect(dialog, &wr);
+    std::printf("rect=%ld,%ld,%ld,%ld visible=%d edits=%s buttons=%d icon=%d text=", wr.left, wr.top, wr.right,
+                wr.bottom, IsWindowVisible(dialog) ? 1 : 0, info.edits.c_str(), info.buttons, info.icon ? 1 : 0);
+    PrintEscaped(info.text);
+    std::printf("\n");
+    return 0;
+}
+
+bool WriteBmp24(const char* path, HBITMAP bitmap, int* pWidth, int* pHeight)
+{
+    BITMAP bm{};
+    if (GetObjectA(bitmap, sizeof bm, &bm) == 0)
+        return false;
+    BITMAPINFO bmi{};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = bm.bmWidth;
+    bmi.bmiHeader.biHeight = bm.bmHeight;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 24;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    const int stride = ((bm.bmWidth * 3) + 3) & ~3;
+    std::vector<unsigned char> bits(static_cast<size_t>(stride) * bm.bmHeight);
+    HDC dc = GetDC(nullptr);
+    const int lines = GetDIBits(dc, bitmap, 0, bm.bmHeight, bits.data(), &bmi, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, dc);
+    if (lines != bm.bmHeight)
+        return false;
+    BITMAPFILEHEADER fh{};
+    fh.bfType = 0x4D42;
+    fh.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    fh.bfSize = fh.bfOffBits + static_cast<DWORD>(bits.size());
+    std::FILE* f = std::fopen(path, "wb");
+    if (f == nullptr)
+        return false;
+    std::fwrite(&fh, sizeof fh, 1, f);
+    std::fwrite(&bmi.bmiHeader, sizeof bmi.bmiHeader, 1, f);
+    std::fwrite(bits.data(), 1, bits.size(), f);
+    std::fclose(f);
+    *pWidth = bm.bmWidth;
+    *pHeight = bm.bmHeight;
+    return true;
+}
+
+int ClipboardBitmap(const char* path)
+{
+    if (!OpenClipboard(nullptr)) {
+        std::printf("busy\n");
+        return 1;
+    }
+    int w = 0;
+    int h = 0;
+    HBITMAP bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+    const bool written = bitmap != nullptr && WriteBmp24(path, bitmap, &w, &h);
+    CloseClipboard();
+    if (!written) {
+        std::printf("none\n");
+        return 1;
+    }
+    std::printf("size=%dx%d\n", w, h);
+    return 0;
+}
+
+int SetClipboardText(const char* text)
+{
+    if (!OpenClipboard(nullptr))
+        return 1;
+    EmptyClipboard();
+    const size_t size = std::strlen(text) + 1;
+    HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, size);
+    std::memcpy(GlobalLock(mem), text, size);
+    GlobalUnlock(mem);
+    SetClipboardData(CF_TEXT, mem);
+    CloseClipboard();
+    return 0;
+}
+
+int ClipboardText()
+{
+    if (!OpenClipboard(nullptr)) {
+        std::printf("busy\n");
+        return 1;
+    }
+    HANDLE mem = GetClipboardData(CF_TEXT);
+    if (mem == nullptr)
+        std::printf("none\n");
+    else
+        std::printf("text=%s\n", static_cast<const char*>(GlobalLock(mem)));
+    if (mem != nullptr)
+        GlobalUnlock(mem);
+    CloseClipboard();
+    return 0;
+}
+
+int HoldClipboard(int ms)
+{
+    if (!OpenClipboard(nullptr)) {
+        std::printf("busy\n");
+        return 1;
+    }
+    std::printf("held\n");
+    std::fflush(stdout);
+    Sleep(static_cast<DWORD>(ms));
+    CloseClipboard();
+    return 0;
+}
+
+LRESULT CALLBACK PatternProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        RECT rc;
+        GetClientRect(hwnd, &rc);
+        for (int y = 0; y < rc.bottom; ++y)
+            for (int x = 0; x < rc.right; ++x)
+                SetPixel(dc, x, y, PatternColour(x, y));
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+int ShowWindowUntilClosed(const char* title, int x, int y, int w, int h, WNDPROC proc)
+{
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = title;
+    RegisterClassA(&wc);
+    HWND hwnd = CreateWindowExA(0, title, title, WS_POPUP | WS_VISIBLE, x, y, w, h, nullptr, nullptr,
+                                wc.hInstance, nullptr);
+    if (hwnd == nullptr)
+        return 1;
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return 0;
+}
+
+LRESULT CALLBACK FocusProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+int Usage()
+{
+    std::fprintf(stderr, "usage: probe props|set-props S XY|frame|label T F|dialog T|clipboard-bitmap FILE|set-clipboard-text T|"
+                         "clipboard-text|hold-clipboard MS|pattern X Y W H|focus\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+        return Usage();
+    const std::string cmd = argv[1];
+    if (cmd == "props")
+        return Props();
+    if (cmd == "set-props" && argc == 4)
+        return SetProps(std::strtoul(argv[2], nullptr, 10), std::strtoul(argv[3], nullptr, 10));
+    if (cmd == "label" && argc == 4)
+        return Label(argv[2], argv[3]);
+    if (cmd == "dialog" && argc == 3)
+        return Dialog(argv[2]);
+    if (cmd == "frame")
+        return Frame();
+    if (cmd == "clipboard-bitmap" && argc == 3)
+        return ClipboardBitmap(argv[2]);
+    if (cmd == "set-clipboard-text" && argc == 3)
+        return SetClipboardText(argv[2]);
+    if (cmd == "clipboard-text")
+        return ClipboardText();
+    if (cmd == "hold-clipboard" && argc == 3)
+        return HoldClipboard(std::atoi(argv[2]));
+    if (cmd == "pattern" && argc == 6)
+        return ShowWindowUntilClosed("Probe pattern", std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]),
+                                     std::atoi(argv[5]), PatternProc);
+    if (cmd == "focus")
+        return ShowWindowUntilClosed("Probe focus", 700, 600, 200, 100, FocusProc);
+    return Usage();
+}

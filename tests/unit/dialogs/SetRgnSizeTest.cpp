@@ -1,0 +1,214 @@
+// The region size dialog run modally, looked at and ended while it is open.
+#include "dialogs/CSetRgnSize.h"
+#include "res/resource.h"
+#include "skin/CaptionCommands.h"
+#include "tests/unit/transbutton/TransButtonTestWindows.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstring>
+#include <functional>
+#include <string>
+
+namespace {
+
+// Runs whileOpen once the dialog is up, from a thread timer that the
+// dialog's own modal loop dispatches. A dialog still open long after
+// that is ended with -2, so a test that fails to close it fails instead of
+// hanging.
+class ModalRun {
+public:
+    static INT_PTR Run(CSetRgnSize& dlg, std::function<void(CSetRgnSize&)> whileOpen)
+    {
+        s_dlg = &dlg;
+        s_whileOpen = std::move(whileOpen);
+        s_ticks = 0;
+        s_done = false;
+        const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, &ModalRun::Tick);
+        const INT_PTR result = dlg.DoModal();
+        ::KillTimer(nullptr, timer);
+        EXPECT_TRUE(s_done) << "the dialog never showed";
+        s_dlg = nullptr;
+        return result;
+    }
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+    {
+        ++s_ticks;
+        if (s_dlg->m_hWnd == nullptr)
+            return;
+        if (!s_done && s_dlg->IsWindowVisible()) {
+            s_done = true;
+            s_whileOpen(*s_dlg);
+        } else if (s_ticks > 300) {
+            ADD_FAILURE() << "the dialog was still open 15 s on";
+            s_dlg->EndDialog(-2);
+        }
+    }
+
+    static inline CSetRgnSize* s_dlg = nullptr;
+    static inline std::function<void(CSetRgnSize&)> s_whileOpen;
+    static inline int s_ticks = 0;
+    static inline bool s_done = false;
+};
+
+HWND Item(CWnd& dlg, int id)
+{
+    return ::GetDlgItem(dlg.m_hWnd, id);
+}
+
+std::string TextOf(HWND hWnd)
+{
+    char text[64] = {};
+    ::GetWindowTextA(hWnd, text, sizeof text);
+    return text;
+}
+
+// A child's rectangle in the dialog's client coordinates.
+std::string ChildRect(CWnd& dlg, int id)
+{
+    HWND child = Item(dlg, id);
+    if (child == nullptr)
+        return "no control " + std::to_string(id);
+    RECT r;
+    ::GetWindowRect(child, &r);
+    ::MapWindowPoints(nullptr, dlg.m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+    return tbtest::RectText(r);
+}
+
+std::string Box(int x, int y, int cx, int cy)
+{
+    return tbtest::RectText(RECT{x, y, x + cx, y + cy});
+}
+
+const CVelTransButton* TransButton(CWnd& dlg, int id)
+{
+    CWnd* wnd = CWnd::FromHandlePermanent(Item(dlg, id));
+    if (wnd == nullptr || !wnd->IsKindOf(CVelTransButton::GetThisClass()))
+        return nullptr;
+    return static_cast<const CVelTransButton*>(wnd);
+}
+
+void PutOnClipboard(HWND owner, const char* text)
+{
+    const std::size_t size = std::strlen(text) + 1;
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, size);
+    std::memcpy(::GlobalLock(memory), text, size);
+    ::GlobalUnlock(memory);
+    ASSERT_TRUE(::OpenClipboard(owner));
+    ::EmptyClipboard();
+    ::SetClipboardData(CF_TEXT, memory);
+    ::CloseClipboard();
+}
+
+// The user's keys, as the keyboard would queue them for the focused window.
+void PostKey(UINT vk)
+{
+    HWND focus = ::GetFocus();
+    ::PostMessageA(focus, WM_KEYDOWN, vk, 1);
+    ::PostMessageA(focus, WM_KEYUP, vk, 0xC0000001);
+}
+
+struct SetRgnSizeFixture : ::testing::Test {
+    void SetUp() override { ASSERT_TRUE(owner.Open(POINT{200, 150}, SIZE{500, 400})); }
+
+    tbtest::CTestParent owner;
+};
+
+TEST_F(SetRgnSizeFixture, OpensLaidOutCentredOnItsOwnerAndEnterReturnsTheShownValues)
+{
+    CSetRgnSize dlg(&owner);
+    dlg.m_nWidth = 320;
+    dlg.m_nHeight = 240;
+    const INT_PTR result = ModalRun::Run(dlg, [&](CSetRgnSize& d) {
+        RECT wr, cr, ownerRect;
+        d.GetWindowRect(&wr);
+        d.GetClientRect(&cr);
+        owner.GetWindowRect(&ownerRect);
+        EXPECT_EQ(tbtest::RectText(cr), Box(0, 0, 200, 100)) << "no non-client area, 200 x 100";
+        EXPECT_EQ(wr.right - wr.left, 200);
+        EXPECT_EQ(wr.bottom - wr.top, 100);
+        EXPECT_NEAR((wr.left + wr.right) / 2, (ownerRect.left + ownerRect.right) / 2, 1) << "centred across";
+        EXPECT_NEAR((wr.top + wr.bottom) / 2, (ownerRect.top + ownerRect.bottom) / 2, 1) << "centred down";
+        EXPECT_FALSE(owner.IsWindowEnabled()) << "the owner takes input while the dialog runs";
+
+        EXPECT_EQ(TextOf(d.m_hWnd), "设置截屏区域");
+        EXPECT_EQ(d.GetStyle() & (WS_CAPTION | WS_THICKFRAME | WS_MAXIMIZEBOX), 0u);
+
+        EXPECT_EQ(ChildRect(d, IDC_EDIT_WIDTH), Box(32, 39, 60, 20));
+        EXPECT_EQ(ChildRect(d, IDC_EDIT_HEIGHT), Box(127, 39, 60, 20));
+        EXPECT_EQ(ChildRect(d, IDC_LABEL_WIDTH), Box(5, 39, 25, 20));
+        EXPECT_EQ(ChildRect(d, IDC_LABEL_HEIGHT), Box(100, 39, 25, 20));
+        EXPECT_EQ(ChildRect(d, IDOK), Box(135, 68, 40, 20));
+        EXPECT_EQ(TextOf(Item(d, IDC_EDIT_WIDTH)), "320");
+        EXPECT_EQ(TextOf(Item(d, IDC_EDIT_HEIGHT)), "240");
+        EXPECT_EQ(TextOf(Item(d, IDC_LABEL_WIDTH)), "宽：");
+        EXPECT_EQ(TextOf(Item(d, IDC_LABEL_HEIGHT)), "高：");
+        EXPECT_EQ(TextOf(Item(d, IDOK)), "确 定");
+        EXPECT_NE(::GetWindowLongA(Item(d, IDC_EDIT_WIDTH), GWL_STYLE) & ES_NUMBER, 0);
+
+        const CVelTransButton* ok = TransButton(d, IDOK);
+        const CVelTransButton* label = TransButton(d, IDC_LABEL_WIDTH);
+        ASSERT_NE(ok, nullptr);
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(ok->GetLook(), CVelTransButton::Look::Text);
+        EXPECT_EQ(label->GetLook(), CVelTransButton::Look::Label);
+        EXPECT_EQ(TransButton(d, IDC_LABEL_HEIGHT)->GetLook(), CVelTransButton::Look::Label);
+
+        // Only the close caption button is shown.
+        EXPECT_EQ(ChildRect(d, (int)skin::ID_CAPTION_CLOSE), Box(162, 0, 38, 18));
+        EXPECT_TRUE(::IsWindowVisible(Item(d, (int)skin::ID_CAPTION_CLOSE)));
+        EXPECT_FALSE(::IsWindowVisible(Item(d, (int)skin::ID_CAPTION_MINIMIZE)));
+        EXPECT_EQ(Item(d, (int)skin::ID_CAPTION_MAXIMIZE), nullptr);
+
+        EXPECT_EQ(::GetFocus(), Item(d, IDC_EDIT_WIDTH)) << "the width box has the focus";
+        PostKey(VK_RETURN);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(dlg.m_nNewWidth, 320);
+    EXPECT_EQ(dlg.m_nNewHeight, 240);
+    EXPECT_TRUE(owner.IsWindowEnabled());
+}
+
+// Pasted text the keyboard could not have typed: blanks and letters, and a
+// number beyond an int with a sign. OK reads both and the dialog closes.
+// (Typing, Escape and the two close commands are driven in the journey.)
+TEST_F(SetRgnSizeFixture, OkReadsPastedTextAndHugeNumbersAndCloses)
+{
+    struct Case {
+        const char* width;
+        const char* height;
+        int newWidth;
+        int newHeight;
+    };
+    const Case cases[] = {
+        {"  42abc", "-99999999999", 42, INT_MIN},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("width box \"") + c.width + "\", height box \"" + c.height + '"');
+        CSetRgnSize dlg(&owner);
+        dlg.m_nWidth = 50;
+        dlg.m_nHeight = 50;
+        const INT_PTR result = ModalRun::Run(dlg, [&](CSetRgnSize& d) {
+            // Pasted, as the user would: select all, then paste.
+            for (auto [id, text] : {std::pair{IDC_EDIT_WIDTH, c.width}, std::pair{IDC_EDIT_HEIGHT, c.height}}) {
+                HWND box = Item(d, id);
+                PutOnClipboard(d.m_hWnd, text);
+                ::SendMessageA(box, EM_SETSEL, 0, -1);
+                ::SendMessageA(box, WM_PASTE, 0, 0);
+                EXPECT_EQ(TextOf(box), text) << "the box refused the pasted text";
+            }
+            // A click on OK: press and release on the button.
+            HWND ok = Item(d, IDOK);
+            ::SendMessageA(ok, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+            ::SendMessageA(ok, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        });
+        EXPECT_EQ(result, IDOK);
+        EXPECT_EQ(dlg.m_nNewWidth, c.newWidth);
+        EXPECT_EQ(dlg.m_nNewHeight, c.newHeight);
+    }
+}
+
+} // namespace

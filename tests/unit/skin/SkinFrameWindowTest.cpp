@@ -1,0 +1,315 @@
+// The skinned dialog frame in real windows: shape, painting, cursors, the
+// polled border resize and the maximised geometry.
+#include "tests/unit/PixelTestSupport.h"
+#include "tests/unit/skin/DialogSkins.h"
+#include "tests/unit/skin/SkinWindowTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <utility>
+
+namespace {
+
+using skintest::PixelsOutsideRegion;
+using skintest::PumpUntil;
+using skintest::ShowDemoDialog;
+namespace sd = skindemo;
+
+RECT WindowRect(const CWnd& w)
+{
+    RECT r{};
+    w.GetWindowRect(&r);
+    return r;
+}
+
+std::set<std::pair<int, int>> AsSet(const std::vector<POINT>& points)
+{
+    std::set<std::pair<int, int>> s;
+    for (const POINT& p : points)
+        s.insert({p.x, p.y});
+    return s;
+}
+
+// The window pixels the generated skin's corners cut from a w x h window.
+std::set<std::pair<int, int>> CornerCuts(int w, int h)
+{
+    std::set<std::pair<int, int>> s;
+    for (const POINT& p : sd::kCornerCut) {
+        s.insert({p.x, p.y});
+        s.insert({w - 1 - p.x, p.y});
+        s.insert({p.x, h - 1 - p.y});
+        s.insert({w - 1 - p.x, h - 1 - p.y});
+    }
+    return s;
+}
+
+// Paints the dialog's background into a canvas of its client size.
+std::unique_ptr<MemoryCanvas> EraseInto(CSkinDemoDialog& dlg, COLORREF fill)
+{
+    RECT client;
+    dlg.GetClientRect(&client);
+    auto canvas = std::make_unique<MemoryCanvas>(client.right, client.bottom, fill);
+    dlg.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas->dc.GetSafeHdc()));
+    return canvas;
+}
+
+TEST(SkinnedFrameWindow, NoPlatformFrameAndTheRegionLosesOnlyCornerPixelsAndTheHole)
+{
+    const RECT hole{100, 80, 140, 120};
+    sd::Options options;
+    options.hole = &hole;
+    auto dlg = ShowDemoDialog(options);
+    ASSERT_NE(dlg, nullptr);
+
+    const DWORD style = dlg->GetStyle();
+    EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME), 0u);
+    EXPECT_EQ(style & (WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
+              static_cast<DWORD>(WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+    const RECT wr = WindowRect(*dlg);
+    RECT client;
+    dlg->GetClientRect(&client);
+    EXPECT_EQ(wr, options.placement);
+    EXPECT_EQ(client, (RECT{0, 0, 320, 240})) << "the window kept a non-client area";
+
+    auto expected = CornerCuts(320, 240);
+    EXPECT_EQ(expected.size(), 24u);
+    for (int y = hole.top; y < hole.bottom; ++y)
+        for (int x = hole.left; x < hole.right; ++x)
+            expected.insert({x, y});
+    EXPECT_EQ(AsSet(PixelsOutsideRegion(*dlg, 320, 240)), expected)
+        << "stray magenta at (5,0) or (40,40) of the skin must not shape the window";
+
+    // The region follows the next size change, at the new size.
+    dlg->SetWindowPos(static_cast<HWND>(nullptr), 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
+    auto resized = CornerCuts(300, 200);
+    for (int y = hole.top; y < hole.bottom; ++y)
+        for (int x = hole.left; x < hole.right; ++x)
+            resized.insert({x, y});
+    EXPECT_EQ(AsSet(PixelsOutsideRegion(*dlg, 300, 200)), resized);
+
+    // On screen the frame is the skin's, not a platform caption.
+    skintest::ScreenPixels screen;
+    const bool shown = PumpUntil([&] {
+        screen = skintest::ReadScreen(WindowRect(*dlg));
+        return screen.at(wr.left + 10, wr.top + 20) == sd::kSliceColour[0] &&
+               screen.at(wr.left + 3, wr.top + 100) == sd::kSliceColour[3];
+    });
+    EXPECT_TRUE(shown) << "screen shows " << ColourText(screen.at(wr.left + 10, wr.top + 20)) << " in the title band and "
+                       << ColourText(screen.at(wr.left + 3, wr.top + 100)) << " on the left edge";
+    dlg->DestroyWindow();
+}
+
+TEST(SkinnedFrameWindow, WithoutASkinTheWindowStaysWholeHoleIncluded)
+{
+    const RECT hole{100, 80, 140, 120};
+    sd::Options options;
+    options.skin = false;
+    options.hole = &hole;
+    auto dlg = ShowDemoDialog(options);
+    ASSERT_NE(dlg, nullptr);
+    HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_NE(GetWindowRgn(*dlg, rgn), ERROR) << "a region is set at every size change, skin or not";
+    DeleteObject(rgn);
+    EXPECT_TRUE(PixelsOutsideRegion(*dlg, 320, 240).empty());
+
+    // Nothing is painted, not even the background.
+    auto canvas = EraseInto(*dlg, RGB(1, 2, 3));
+    EXPECT_EQ(ColourText(canvas->dc.GetPixel(10, 10)), ColourText(RGB(1, 2, 3)));
+    dlg->DestroyWindow();
+}
+
+// Each band of the frame shows its own slice, in its own place; the inside
+// is left to the derived dialog (which paints it white).
+TEST(SkinnedFrameWindow, FramePartsArePaintedFromTheirSlices)
+{
+    sd::Options options;
+    options.titleText = " "; // one blank: no title text over the bands
+    auto dlg = ShowDemoDialog(options);
+    ASSERT_NE(dlg, nullptr);
+    const int w = 320, h = 240;
+    auto canvas = EraseInto(*dlg, RGB(1, 2, 3));
+    auto at = [&](int x, int y) { return ColourText(canvas->dc.GetPixel(x, y)); };
+    const auto& c = sd::kSliceColour;
+    const struct {
+        int x, y;
+        COLORREF colour;
+    } probes[] = {
+        {6, 12, c[0]},       {29, 12, c[0]},       {30, 12, c[1]},      {w - 41, 12, c[1]},
+        {w - 40, 12, c[2]},  {w - 1, 23, c[2]},    {0, 24, c[3]},       {5, h - 11, c[3]},
+        {6, 100, sd::kInnerColour},  {w - 7, 100, sd::kInnerColour},  {w - 6, 24, c[4]},
+        {w - 1, h - 11, c[4]},  {3, h - 10, c[5]},  {19, h - 1, c[5]},  {20, h - 5, c[6]},
+        {w - 41, h - 5, c[6]},  {w - 40, h - 5, c[7]},  {w - 4, h - 1, c[7]},
+    };
+    for (const auto& p : probes)
+        EXPECT_EQ(at(p.x, p.y), ColourText(p.colour)) << "at (" << p.x << "," << p.y << ")";
+    // The skin's magenta pixel in slice 0 is painted like any other pixel.
+    EXPECT_EQ(at(5, 0), ColourText(sd::kMagenta));
+    dlg->DestroyWindow();
+}
+
+// A window narrower than the two title corners passes a negative width for
+// the middle pieces; the corners still land at their edges.
+TEST(SkinnedFrameWindow, NarrowerThanTheCornersStillPaintsAndShapes)
+{
+    sd::Options options;
+    options.titleText = " ";
+    options.placement = RECT{200, 150, 250, 210};
+    auto dlg = ShowDemoDialog(options);
+    ASSERT_NE(dlg, nullptr);
+    RECT client;
+    dlg->GetClientRect(&client);
+    ASSERT_EQ(client, (RECT{0, 0, 50, 60}));
+    auto canvas = EraseInto(*dlg, RGB(1, 2, 3));
+    EXPECT_EQ(ColourText(canvas->dc.GetPixel(3, 12)), ColourText(sd::kSliceColour[0]));
+    EXPECT_EQ(ColourText(canvas->dc.GetPixel(49, 12)), ColourText(sd::kSliceColour[2]));
+    EXPECT_EQ(ColourText(canvas->dc.GetPixel(3, 55)), ColourText(sd::kSliceColour[5]));
+    EXPECT_EQ(ColourText(canvas->dc.GetPixel(49, 55)), ColourText(sd::kSliceColour[7]));
+    EXPECT_EQ(AsSet(PixelsOutsideRegion(*dlg, 50, 60)), CornerCuts(50, 60));
+    dlg->DestroyWindow();
+}
+
+// The cursor the dialog sets for the cursor position, as WM_SETCURSOR finds it.
+std::string CursorAt(CSkinDemoDialog& dlg, POINT windowPoint)
+{
+    const RECT wr = WindowRect(dlg);
+    SetCursorPos(wr.left + windowPoint.x, wr.top + windowPoint.y);
+    SetCursor(nullptr);
+    dlg.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(dlg.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return CurrentCursorName();
+}
+
+TEST(SkinnedFrameWindow, SizingCursorsOnlyOnBordersOfAResizableNormalWindow)
+{
+    sd::Options options;
+    auto dlg = ShowDemoDialog(options);
+    ASSERT_NE(dlg, nullptr);
+    const int w = 320, h = 240;
+    const std::pair<POINT, const char*> cases[] = {
+        {{1, 120}, "sizewe"},       {{w - 1, 120}, "sizewe"},   {{160, 1}, "sizens"},
+        {{160, h - 1}, "sizens"},   {{3, 1}, "sizenwse"},       {{w - 3, h - 2}, "sizenwse"},
+        {{w - 4, 1}, "sizenesw"},   {{3, h - 2}, "sizenesw"},   {{160, 120}, "arrow"},
+        {{100, 12}, "arrow"},       {{10, 12}, "arrow"},        {{4, 120}, "arrow"},
+    };
+    for (const auto& [p, name] : cases)
+        EXPECT_EQ(CursorAt(*dlg, p), name) << "at (" << p.x << "," << p.y << ")";
+
+    // Over a child window (the close button sits in the title band).
+    RECT close;
+    dlg->m_btnClose.GetWindowRect(&close);
+    dlg->ScreenToClient(&close);
+    EXPECT_EQ(CursorAt(*dlg, POINT{close.left + 5, close.top + 5}), "arrow");
+
+    dlg->m_bResizable = FALSE;
+    EXPECT_EQ(CursorAt(*dlg, POINT{1, 120}), "arrow");
+    EXPECT_EQ(CursorAt(*dlg, POINT{160, h - 1}), "arrow");
+
+    // Maximised: moved back on screen so that its borders can be pointed at.
+    dlg->m_bResizable = TRUE;
+    dlg->ShowWindow(SW_MAXIMIZE);
+    ASSERT_TRUE(dlg->IsZoomed());
+    dlg->SetWindowPos(static_cast<HWND>(nullptr), 200, 150, 320, 240, SWP_NOZORDER);
+    ASSERT_TRUE(dlg->IsZoomed());
+    EXPECT_EQ(CursorAt(*dlg, POINT{1, 120}), "arrow");
+    EXPECT_EQ(CursorAt(*dlg, POINT{w - 3, h - 2}), "arrow");
+    dlg->DestroyWindow();
+}
+
+// A border press as Wine delivers it: the dialog passes WM_NCLBUTTONDOWN with
+// the border code on, Wine runs its own sizing loop inside it, and that loop
+// takes the release. The release is queued first so that the loop ends; the
+// resize must be over when the press returns (no timer, no capture), whether
+// the platform ran a loop or left the release to the dialog.
+void PressBorder(CSkinDemoDialog& dlg, POINT p)
+{
+    dlg.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+    dlg.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+    skintest::PumpPending();
+}
+
+TEST(SkinnedFrameWindow, BorderPressEndsWithTheReleaseEvenInsideThePlatformsLoop)
+{
+    const POINT borders[] = {{319, 120}, {1, 120}, {160, 1}, {160, 239}, {3, 1}, {317, 238}, {3, 238}, {316, 1}};
+    auto dlg = ShowDemoDialog();
+    ASSERT_NE(dlg, nullptr);
+    const RECT start = WindowRect(*dlg);
+    for (const POINT& p : borders) {
+        SetCursorPos(start.left + p.x, start.top + p.y);
+        PressBorder(*dlg, p);
+        EXPECT_EQ(dlg->ResizeCode(), -1) << "press at (" << p.x << "," << p.y << ")";
+        EXPECT_FALSE(::KillTimer(*dlg, 1)) << "the resize timer outlived the release";
+        EXPECT_NE(::GetCapture(), dlg->m_hWnd);
+        EXPECT_EQ(WindowRect(*dlg), start) << "the cursor never moved";
+    }
+    dlg->DestroyWindow();
+}
+
+TEST(SkinnedFrameWindow, BorderPressDoesNotResizeWhenNotResizableOrAtTheMaximisedGrip)
+{
+    sd::Options options;
+    options.resizable = false;
+    auto fixed = ShowDemoDialog(options);
+    ASSERT_NE(fixed, nullptr);
+    const RECT start = WindowRect(*fixed);
+    SetCursorPos(start.left + 319, start.top + 120);
+    PressBorder(*fixed, POINT{319, 120});
+    EXPECT_FALSE(::KillTimer(*fixed, 1));
+    EXPECT_NE(::GetCapture(), fixed->m_hWnd);
+    EXPECT_EQ(WindowRect(*fixed), start);
+    fixed->DestroyWindow();
+
+    auto dlg = ShowDemoDialog();
+    ASSERT_NE(dlg, nullptr);
+    dlg->ShowWindow(SW_MAXIMIZE);
+    ASSERT_TRUE(dlg->IsZoomed());
+    RECT client;
+    dlg->GetClientRect(&client);
+    // The grip starts nothing, not even the platform's loop, so the press
+    // returns without a release.
+    dlg->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right - 2, client.bottom - 2));
+    EXPECT_EQ(dlg->ResizeCode(), -1) << "the bottom-right grip of a maximised window";
+    EXPECT_FALSE(::KillTimer(*dlg, 1));
+    dlg->SendMessage(WM_LBUTTONUP, 0, 0);
+    dlg->DestroyWindow();
+}
+
+TEST(SkinnedFrameWindow, TitleDoubleClickMaximisesToTheWorkAreaAndRestores)
+{
+    auto dlg = ShowDemoDialog();
+    ASSERT_NE(dlg, nullptr);
+    const RECT normal = WindowRect(*dlg);
+    auto dblclk = [&](int x, int y) { dlg->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(x, y)); };
+
+    dblclk(10, 12); // the menu spot
+    dblclk(160, 120); // client area
+    EXPECT_FALSE(dlg->IsZoomed());
+
+    dblclk(100, 12);
+    ASSERT_TRUE(dlg->IsZoomed());
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const RECT maximised{work.left - sd::kLeftWidth, work.top - 3, work.right + sd::kRightWidth,
+                         work.bottom + sd::kBottomHeight};
+    EXPECT_EQ(WindowRect(*dlg), maximised);
+    // The region follows the maximised size.
+    EXPECT_EQ(AsSet(PixelsOutsideRegion(*dlg, maximised.right - maximised.left, maximised.bottom - maximised.top)),
+              CornerCuts(maximised.right - maximised.left, maximised.bottom - maximised.top));
+
+    dblclk(100, 12);
+    EXPECT_FALSE(dlg->IsZoomed());
+    EXPECT_EQ(WindowRect(*dlg), normal);
+    dlg->DestroyWindow();
+
+    // Without a maximise button the title double click does nothing.
+    sd::Options options;
+    options.maximiseButton = false;
+    auto plain = ShowDemoDialog(options);
+    ASSERT_NE(plain, nullptr);
+    EXPECT_EQ(plain->GetStyle() & WS_MAXIMIZEBOX, 0u);
+    plain->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(100, 12));
+    EXPECT_FALSE(plain->IsZoomed());
+    plain->DestroyWindow();
+}
+
+} // namespace

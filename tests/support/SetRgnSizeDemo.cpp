@@ -94,10 +94,3 @@ private:
 CSetRgnSizeDemoApp theApp;
 
 } // namespace
-
-// The framework's entry, named here: the linker looks for WinMain only
-// after it has passed the framework library.
-int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow)
-{
-    return AfxWinMain(hInstance, hPrevInstance, lpCmdLine, nCmdShow);
-}

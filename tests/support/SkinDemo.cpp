@@ -34,10 +34,3 @@ public:
 CSkinDemoApp theApp;
 
 } // namespace
-
-// The framework's own WinMain sits in a static library, where nothing pulls
-// it in before the C runtime asks for it; a program names its entry itself.
-int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow)
-{
-    return AfxWinMain(hInstance, hPrevInstance, lpCmdLine, nCmdShow);
-}

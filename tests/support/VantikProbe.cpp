@@ -9,6 +9,7 @@
 //   probe frame                      rect=l,t,r,b topmost=0|1 excluded=N hole=N
 //                                    work=l,t,r,b (pixels cut from the window;
 //                                    of them, in the viewport; the work area)
+//   probe window TITLE               rect=l,t,r,b zoomed=0|1 of a dialog window
 //   probe label TEXT FILE            the size label as the frame draws it, as
 //                                    a 24-bit BMP, magenta where it leaves the
 //                                    skin showing
@@ -107,6 +108,22 @@ int Frame()
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     std::printf("rect=%ld,%ld,%ld,%ld topmost=%d excluded=%d hole=%d work=%ld,%ld,%ld,%ld\n", wr.left, wr.top,
                 wr.right, wr.bottom, topmost ? 1 : 0, excluded, hole, work.left, work.top, work.right, work.bottom);
+    return 0;
+}
+
+// The platform's idea of a dialog window's place, which under Wine without a
+// window manager may differ from the X window's (a maximised window keeps
+// its X size).
+int Window(const char* title)
+{
+    HWND hwnd = FindWindowA("#32770", title);
+    if (hwnd == nullptr) {
+        std::printf("none\n");
+        return 1;
+    }
+    RECT wr;
+    GetWindowRect(hwnd, &wr);
+    std::printf("rect=%ld,%ld,%ld,%ld zoomed=%d\n", wr.left, wr.top, wr.right, wr.bottom, IsZoomed(hwnd) ? 1 : 0);
     return 0;
 }
 
@@ -360,7 +377,7 @@ LRESULT CALLBACK FocusProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: probe props|set-props S XY|frame|label T F|dialog T|clipboard-bitmap FILE|set-clipboard-text T|"
+    std::fprintf(stderr, "usage: probe props|set-props S XY|frame|window T|label T F|dialog T|clipboard-bitmap FILE|set-clipboard-text T|"
                          "clipboard-text|hold-clipboard MS|pattern X Y W H|focus\n");
     return 2;
 }
@@ -376,6 +393,8 @@ int main(int argc, char** argv)
         return Props();
     if (cmd == "set-props" && argc == 4)
         return SetProps(std::strtoul(argv[2], nullptr, 10), std::strtoul(argv[3], nullptr, 10));
+    if (cmd == "window" && argc == 3)
+        return Window(argv[2]);
     if (cmd == "label" && argc == 4)
         return Label(argv[2], argv[3]);
     if (cmd == "dialog" && argc == 3)

@@ -63,6 +63,21 @@ std::vector<COLORREF> ReadPixels(CBitmap& bitmap)
     return pixels;
 }
 
+std::vector<COLORREF> ClipboardBitmapPixels()
+{
+    std::vector<COLORREF> pixels;
+    if (!OpenClipboard(nullptr))
+        return pixels;
+    if (HANDLE h = GetClipboardData(CF_BITMAP)) {
+        CBitmap view;
+        view.Attach(h);
+        pixels = ReadPixels(view);
+        view.Detach(); // the clipboard's, not ours
+    }
+    CloseClipboard();
+    return pixels;
+}
+
 std::string ColourText(COLORREF c)
 {
     char text[32];

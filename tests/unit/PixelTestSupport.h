@@ -22,4 +22,7 @@ CBitmap MakeBitmap(int width, int height, const std::vector<COLORREF>& pixels);
 // All pixels of a bitmap, row by row, read through a memory DC.
 std::vector<COLORREF> ReadPixels(CBitmap& bitmap);
 
+// The pixels of the clipboard's CF_BITMAP; empty when it holds none.
+std::vector<COLORREF> ClipboardBitmapPixels();
+
 std::string ColourText(COLORREF c);

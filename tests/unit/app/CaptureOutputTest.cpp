@@ -121,21 +121,6 @@ void PutTextOnClipboard(const char* text)
     CloseClipboard();
 }
 
-std::vector<COLORREF> ClipboardBitmapPixels()
-{
-    std::vector<COLORREF> pixels;
-    if (!OpenClipboard(nullptr))
-        return pixels;
-    if (HANDLE h = GetClipboardData(CF_BITMAP)) {
-        CBitmap view;
-        view.Attach(h);
-        pixels = ReadPixels(view);
-        view.Detach();
-    }
-    CloseClipboard();
-    return pixels;
-}
-
 TEST(Clipboard, TakesTheBitmapAsItsOnlyContent)
 {
     PutTextOnClipboard("old");

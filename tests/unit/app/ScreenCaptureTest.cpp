@@ -43,21 +43,6 @@ void PumpFor(DWORD ms)
     }
 }
 
-std::vector<COLORREF> ClipboardPixels()
-{
-    std::vector<COLORREF> pixels;
-    if (!OpenClipboard(nullptr))
-        return pixels;
-    if (HANDLE h = GetClipboardData(CF_BITMAP)) {
-        CBitmap view;
-        view.Attach(h);
-        pixels = ReadPixels(view);
-        view.Detach();
-    }
-    CloseClipboard();
-    return pixels;
-}
-
 std::string ReadFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -105,7 +90,7 @@ TEST(ScreenCapture, DeliversTheAreaToClipboardFileAndPaintWithGdiplusOnlyDuringI
     CaptureScreenArea(area);
     EXPECT_FALSE(GdiplusState::Instance().IsStarted()) << "GDI+ still runs after the capture";
 
-    EXPECT_EQ(ClipboardPixels(), expected) << "the clipboard does not hold the area";
+    EXPECT_EQ(ClipboardBitmapPixels(), expected) << "the clipboard does not hold the area";
     HANDLE file = LoadImageA(nullptr, output.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
     ASSERT_NE(file, nullptr) << "no BMP at " << output;
     CBitmap saved;

@@ -9,8 +9,6 @@
 
 namespace {
 
-using skintest::PumpPending;
-using skintest::PumpUntil;
 using skintest::ShowDemoDialog;
 namespace sd = skindemo;
 

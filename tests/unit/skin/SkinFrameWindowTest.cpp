@@ -13,7 +13,6 @@
 namespace {
 
 using skintest::PixelsOutsideRegion;
-using skintest::PumpUntil;
 using skintest::ShowDemoDialog;
 namespace sd = skindemo;
 
@@ -225,7 +224,7 @@ void PressBorder(CSkinDemoDialog& dlg, POINT p)
 {
     dlg.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
     dlg.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
-    skintest::PumpPending();
+    PumpPending();
 }
 
 TEST(SkinnedFrameWindow, BorderPressEndsWithTheReleaseEvenInsideThePlatformsLoop)

@@ -2,47 +2,13 @@
 
 #include "tests/support/SkinDemoIds.h"
 #include "tests/unit/PixelTestSupport.h"
+#include "tests/unit/MessagePump.h"
 
 #include <commctrl.h>
 
 #include <cstdio>
 
 namespace skintest {
-
-namespace {
-
-void Dispatch(MSG& msg)
-{
-    if (CWnd::WalkPreTranslateTree(&msg))
-        return;
-    HWND root = msg.hwnd != nullptr ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-    if (root != nullptr && ::IsDialogMessageA(root, &msg))
-        return;
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
-}
-
-} // namespace
-
-void PumpPending()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        Dispatch(msg);
-}
-
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
-{
-    const DWORD start = ::GetTickCount();
-    for (;;) {
-        PumpPending();
-        if (done())
-            return true;
-        if (::GetTickCount() - start > timeoutMs)
-            return done();
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-}
 
 std::unique_ptr<CSkinDemoDialog> ShowDemoDialog(const skindemo::Options& options)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/support/SkinDemoDialog.h"
+#include "tests/unit/MessagePump.h"
 
 #include <windows.h>
 
@@ -9,15 +10,9 @@
 #include <string>
 #include <vector>
 
+
 // Helpers for the skin's tests in real windows on the rig's display.
 namespace skintest {
-
-// Runs queued messages the way the modal loop does (pre-translation from the
-// target window up, the dialog manager, dispatch) until done() holds or
-// timeoutMs has passed; returns done().
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
-// Runs what is queued now, without waiting.
-void PumpPending();
 
 // A modeless skinned dialog, created, shown and laid out at its placement.
 std::unique_ptr<CSkinDemoDialog> ShowDemoDialog(const skindemo::Options& options = {});

@@ -11,7 +11,6 @@
 
 namespace {
 
-using skintest::PumpUntil;
 using skintest::ShowDemoDialog;
 
 constexpr int kW = 20;

@@ -13,8 +13,7 @@ namespace {
 using tbtest::MouseDown;
 using tbtest::MouseTo;
 using tbtest::MouseUp;
-using tbtest::PumpPending;
-using tbtest::PumpUntil;
+
 using tbtest::ScreenPixel;
 using tbtest::ScreenPoint;
 

@@ -65,30 +65,6 @@ BOOL CTestParent::OnCommand(WPARAM wParam, LPARAM lParam)
     return TRUE;
 }
 
-void PumpPending()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (CWnd::WalkPreTranslateTree(&msg))
-            continue;
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
-
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
-{
-    const DWORD start = ::GetTickCount();
-    for (;;) {
-        PumpPending();
-        if (done())
-            return true;
-        if (::GetTickCount() - start > timeoutMs)
-            return done();
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-}
-
 void MouseTo(POINT screen)
 {
     ::SetCursorPos(screen.x, screen.y);

@@ -3,6 +3,7 @@
 #include "framework/CBitmap.h"
 #include "framework/CWnd.h"
 #include "skin/CVelTransButton.h"
+#include "tests/unit/MessagePump.h"
 
 #include <windows.h>
 
@@ -42,11 +43,6 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 };
-
-// Runs queued messages as the modal loop does (pre-translation, then
-// dispatch) until done() holds or the bound passes; returns done().
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
-void PumpPending();
 
 // Real input, as the mouse would give it: the pointer to a screen point,
 // then a move, a press or a release there.

@@ -13,15 +13,31 @@
 
 namespace {
 
-// Copies the screen area into a new bitmap in the screen's format. The
-// bitmap is selected into no DC afterwards.
+RECT VirtualScreenRect()
+{
+    const int x = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int y = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return RECT{x, y, x + GetSystemMetrics(SM_CXVIRTUALSCREEN), y + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+// Copies the screen area into a new bitmap in the screen's format; what lies
+// off the screen stays black. Only the on-screen part is read: under Wine a
+// read reaching past the screen's edge fails whole, which left even the
+// visible pixels black. The bitmap is selected into no DC afterwards.
 void CopyScreenArea(CDC& screenDC, CDC& memDC, const RECT& area, CBitmap* pBitmap)
 {
     const int w = area.right - area.left;
     const int h = area.bottom - area.top;
     pBitmap->CreateCompatibleBitmap(&screenDC, w, h);
     ScopedSelectObject select(memDC, *pBitmap);
-    memDC.BitBlt(0, 0, w, h, &screenDC, area.left, area.top, SRCCOPY);
+    const RECT screen = VirtualScreenRect();
+    RECT visible;
+    IntersectRect(&visible, &area, &screen);  // empty when none of it shows
+    if (!EqualRect(&visible, &area))
+        memDC.FillSolidRect(0, 0, w, h, RGB(0, 0, 0));
+    if (!IsRectEmpty(&visible))
+        memDC.BitBlt(visible.left - area.left, visible.top - area.top, visible.right - visible.left,
+                     visible.bottom - visible.top, &screenDC, visible.left, visible.top, SRCCOPY);
 }
 
 // Starts Paint on the file and does not wait for it.

@@ -110,4 +110,39 @@ TEST(ScreenCapture, DeliversTheAreaToClipboardFileAndPaintWithGdiplusOnlyDuringI
     DeleteFileA(paintLog.c_str());
 }
 
+// A viewport hanging over the screen's edge: what shows of it is captured,
+// the rest is black.
+TEST(ScreenCapture, AnAreaPastTheScreensEdgeKeepsItsVisiblePixels)
+{
+    const int sw = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const int sh = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = PatternProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "VantikCornerPattern";
+    RegisterClassA(&wc);
+    HWND hwnd = CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "corner", WS_POPUP | WS_VISIBLE, sw - 120, sh - 80,
+                                120, 80, nullptr, nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(hwnd, nullptr);
+    UpdateWindow(hwnd);
+    bool painted = false;
+    for (int i = 0; i < 100 && !painted; ++i) {
+        PumpFor(50);
+        HDC screen = GetDC(nullptr);
+        painted = GetPixel(screen, sw - 1, sh - 1) == PatternColour(119, 79);
+        ReleaseDC(nullptr, screen);
+    }
+    ASSERT_TRUE(painted) << "the pattern never reached the screen";
+
+    // 50 x 30 of it on the screen, 30 more columns right and 20 rows below.
+    std::vector<COLORREF> expected;
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 80; ++x)
+            expected.push_back(x < 50 && y < 30 ? PatternColour(70 + x, 50 + y) : RGB(0, 0, 0));
+    CaptureScreenArea(RECT{sw - 50, sh - 30, sw + 30, sh + 20});
+    EXPECT_EQ(ClipboardBitmapPixels(), expected) << "the clipboard does not hold the visible part";
+    DestroyWindow(hwnd);
+    DeleteFileA(CurrentOutputPath().GetString());
+}
+
 } // namespace

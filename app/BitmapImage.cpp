@@ -1,8 +1,7 @@
 #include "app/BitmapImage.h"
 
+#include "app/GdiplusLibrary.h"
 #include "app/GdiplusState.h"
-
-#include <gdiplus.h>
 
 #include <cstring>
 #include <memory>
@@ -12,17 +11,17 @@
 namespace {
 
 // The class identifier of the first installed encoder for the format.
-HRESULT FindEncoder(const GUID& format, CLSID* pClsid)
+HRESULT FindEncoder(const GdiplusLibrary& gdiplus, const GUID& format, CLSID* pClsid)
 {
     UINT count = 0;
     UINT size = 0;
-    if (Gdiplus::DllExports::GdipGetImageEncodersSize(&count, &size) != Gdiplus::Ok)
+    if (gdiplus.GetImageEncodersSize(&count, &size) != Gdiplus::Ok)
         return E_FAIL;
     std::unique_ptr<BYTE[]> buffer(new (std::nothrow) BYTE[size]);
     if (!buffer)
         return E_OUTOFMEMORY;
     auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.get());
-    if (Gdiplus::DllExports::GdipGetImageEncoders(count, size, codecs) != Gdiplus::Ok)
+    if (gdiplus.GetImageEncoders(count, size, codecs) != Gdiplus::Ok)
         return E_FAIL;
     for (UINT i = 0; i < count; ++i) {
         if (std::memcmp(&codecs[i].FormatID, &format, sizeof(GUID)) == 0) {
@@ -73,8 +72,10 @@ HRESULT BitmapImage::Save(const char* pszPath, const GUID& format)
 {
     if (!GdiplusState::Instance().Startup())
         return E_FAIL;
+    // Started means bound.
+    const GdiplusLibrary& gdiplus = *GdiplusLibrary::Get();
     CLSID encoder;
-    const HRESULT found = FindEncoder(format, &encoder);
+    const HRESULT found = FindEncoder(gdiplus, format, &encoder);
     if (found != S_OK)
         return found;
     std::wstring path;
@@ -82,10 +83,10 @@ HRESULT BitmapImage::Save(const char* pszPath, const GUID& format)
         return E_OUTOFMEMORY;
 
     Gdiplus::GpBitmap* image = nullptr;
-    Gdiplus::Status status = Gdiplus::DllExports::GdipCreateBitmapFromHBITMAP(m_hBitmap, nullptr, &image);
+    Gdiplus::Status status = gdiplus.CreateBitmapFromHBITMAP(m_hBitmap, nullptr, &image);
     if (status == Gdiplus::Ok) {
-        status = Gdiplus::DllExports::GdipSaveImageToFile(image, path.c_str(), &encoder, nullptr);
-        Gdiplus::DllExports::GdipDisposeImage(image);
+        status = gdiplus.SaveImageToFile(image, path.c_str(), &encoder, nullptr);
+        gdiplus.DisposeImage(image);
     }
     return status == Gdiplus::Ok ? S_OK : E_FAIL;
 }

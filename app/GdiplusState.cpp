@@ -1,6 +1,6 @@
 #include "app/GdiplusState.h"
 
-#include <gdiplus.h>
+#include "app/GdiplusLibrary.h"
 
 namespace {
 
@@ -40,9 +40,12 @@ bool GdiplusState::Startup()
     ScopedLock lock(m_lock);
     if (m_token != 0)
         return true;
+    const GdiplusLibrary* gdiplus = GdiplusLibrary::Get();
+    if (gdiplus == nullptr)
+        return false;
     Gdiplus::GdiplusStartupInput input;
     ULONG_PTR token = 0;
-    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) != Gdiplus::Ok)
+    if (gdiplus->Startup(&token, &input, nullptr) != Gdiplus::Ok)
         return false;
     m_token = token;
     return true;
@@ -64,8 +67,9 @@ void GdiplusState::ImageDestroyed()
 void GdiplusState::Shutdown()
 {
     ScopedLock lock(m_lock);
+    // A token exists only once the library was bound.
     if (m_token != 0)
-        Gdiplus::GdiplusShutdown(m_token);
+        GdiplusLibrary::Get()->Shutdown(m_token);
     m_token = 0;
 }
 

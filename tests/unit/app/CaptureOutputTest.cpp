@@ -86,8 +86,11 @@ TEST(BitmapImage, DeletesOnlyHandlesItMayDelete)
     EXPECT_TRUE(IsLiveGdiObject(foreign.GetSafeHandle()));
 }
 
+// The library itself is loaded by the first save, not at start-up, and stays
+// loaded; GDI+ runs only while images exist.
 TEST(GdiplusState, RunsOnlyWhileImagesExist)
 {
+    EXPECT_EQ(GetModuleHandleA("gdiplus.dll"), nullptr) << "GDI+ was loaded before anything was saved";
     GdiplusState& state = GdiplusState::Instance();
     EXPECT_FALSE(state.IsStarted());
     CBitmap bitmap = MakeBitmap(3, 2, kPattern);
@@ -105,6 +108,7 @@ TEST(GdiplusState, RunsOnlyWhileImagesExist)
     }
     EXPECT_FALSE(state.IsStarted()) << "still running after the last image went away";
     EXPECT_EQ(state.ImageCount(), 0);
+    EXPECT_NE(GetModuleHandleA("gdiplus.dll"), nullptr);
     DeleteFileA(path.c_str());
 }
 

@@ -268,7 +268,8 @@ void CVelDialog::OnSize(UINT nType, int, int)
 }
 
 // The skin's magenta corner pixels, and the hole, are cut from the window.
-// The region belongs to the window once set.
+// The region belongs to the window once set. Setting it redraws, so that
+// whatever lies behind a newly cut-out part of the hole is repainted too.
 void CVelDialog::UpdateWindowRegion()
 {
     RECT client;
@@ -301,9 +302,11 @@ void CVelDialog::LayoutCaptionButtons(bool bMaximised)
     const bool hasMax = m_btnMax.GetSafeHwnd() != nullptr;
     const skin::CaptionButtonRects rects = skin::LayoutCaptionButtons(m_caption, client, bMaximised, hasMax);
 
+    // A hidden button is only placed; it paints when it is shown.
     auto place = [](CVelButton& button, const RECT& rc) {
         button.MoveWindow(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
-        button.RedrawWindow(nullptr, nullptr, kRedrawNow);
+        if (button.IsWindowVisible())
+            button.RedrawWindow(nullptr, nullptr, kRedrawNow);
     };
     if (m_btnClose.GetSafeHwnd() != nullptr)
         place(m_btnClose, rects.close);

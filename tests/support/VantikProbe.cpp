@@ -25,6 +25,19 @@
 //   probe pattern X Y W H            a window showing a known pattern there,
 //                                    until closed
 //   probe focus                      a plain window titled "Probe focus"
+//   probe frames                     rect=l,t,r,b pid=N visible=0|1 for every
+//                                    frame, topmost first (no shape: quick
+//                                    at any size)
+//   probe windows                    pid=N class=C title=T for every visible
+//                                    top-level window
+//   probe hold-clipboard             the same, until the probe's input ends
+//   probe lock-file PATH             opens the file with no sharing (making
+//                                    it), prints locked, holds it until the
+//                                    probe's input ends
+//   probe activate TITLE             makes that dialog the foreground window;
+//                                    prints foreground=0|1
+//   probe press-key TITLE VK N       activates it, then N presses of the key
+//                                    through SendInput
 #include <windows.h>
 
 #include <cstdio>
@@ -375,10 +388,134 @@ LRESULT CALLBACK FocusProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
+// What a click on the window's taskbar button does: makes it the foreground
+// window, where the keyboard goes, even where it cannot be clicked.
+int Activate(const char* title)
+{
+    HWND hwnd = FindWindowA("#32770", title);
+    if (hwnd == nullptr) {
+        std::printf("none\n");
+        return 1;
+    }
+    const BOOL done = SetForegroundWindow(hwnd);
+    std::printf("foreground=%d\n", GetForegroundWindow() == hwnd ? 1 : 0);
+    return done ? 0 : 1;
+}
+
+// Key presses as the keyboard driver makes them, to the foreground window
+// wherever it lies on (or off) the screen: under Wine, X key events reach
+// only a window that has the X focus, which a window off the screen cannot
+// get.
+int PressKey(const char* title, int virtualKey, int count)
+{
+    if (Activate(title) != 0)
+        return 1;
+    for (int i = 0; i < count; ++i) {
+        INPUT input[2] = {};
+        input[0].type = INPUT_KEYBOARD;
+        input[0].ki.wVk = static_cast<WORD>(virtualKey);
+        input[0].ki.dwFlags = KEYEVENTF_EXTENDEDKEY;
+        input[1] = input[0];
+        input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+        if (SendInput(2, input, sizeof(INPUT)) != 2)
+            return 1;
+    }
+    return 0;
+}
+
+// Opens the clipboard and keeps it open until the probe's input ends.
+int HoldClipboardUntilReleased()
+{
+    if (!OpenClipboard(nullptr)) {
+        std::printf("busy\n");
+        return 1;
+    }
+    std::printf("held\n");
+    std::fflush(stdout);
+    char line[16];
+    while (std::fgets(line, sizeof line, stdin) != nullptr) {
+    }
+    CloseClipboard();
+    return 0;
+}
+
+// Holds the file open with no sharing, as an editor or a virus scanner may,
+// until the probe's input ends.
+int LockFile(const char* path)
+{
+    HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        std::printf("failed error=%lu\n", GetLastError());
+        return 1;
+    }
+    std::printf("locked\n");
+    std::fflush(stdout);
+    char line[16];
+    while (std::fgets(line, sizeof line, stdin) != nullptr) {
+    }
+    CloseHandle(file);
+    return 0;
+}
+
+struct FrameList {
+    std::vector<HWND> frames;
+};
+
+BOOL CALLBACK CollectFrame(HWND hwnd, LPARAM lParam)
+{
+    char cls[16] = {};
+    char title[16] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    GetWindowTextA(hwnd, title, sizeof title);
+    if (std::strcmp(cls, "#32770") == 0 && std::strcmp(title, "Vantik") == 0)
+        reinterpret_cast<FrameList*>(lParam)->frames.push_back(hwnd);
+    return TRUE;
+}
+
+// Every frame, topmost first: one line each.
+int Frames()
+{
+    FrameList list;
+    EnumWindows(CollectFrame, reinterpret_cast<LPARAM>(&list));
+    for (HWND hwnd : list.frames) {
+        RECT wr;
+        GetWindowRect(hwnd, &wr);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        std::printf("rect=%ld,%ld,%ld,%ld pid=%lu visible=%d\n", wr.left, wr.top, wr.right, wr.bottom,
+                    static_cast<unsigned long>(pid), IsWindowVisible(hwnd) ? 1 : 0);
+    }
+    return 0;
+}
+
+BOOL CALLBACK PrintVisibleWindow(HWND hwnd, LPARAM)
+{
+    if (!IsWindowVisible(hwnd))
+        return TRUE;
+    char cls[64] = {};
+    char title[256] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    GetWindowTextA(hwnd, title, sizeof title);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    std::printf("pid=%lu class=%s title=%s\n", static_cast<unsigned long>(pid), cls, title);
+    return TRUE;
+}
+
+// Every visible top-level window of the session, one line each: a message
+// box or an error dialog shows up here whoever made it.
+int Windows()
+{
+    EnumWindows(PrintVisibleWindow, 0);
+    return 0;
+}
+
 int Usage()
 {
     std::fprintf(stderr, "usage: probe props|set-props S XY|frame|window T|label T F|dialog T|clipboard-bitmap FILE|set-clipboard-text T|"
-                         "clipboard-text|hold-clipboard MS|pattern X Y W H|focus\n");
+                         "clipboard-text|hold-clipboard [MS]|pattern X Y W H|focus|frames|windows|lock-file PATH|"
+                         "activate T|press-key T VK N\n");
     return 2;
 }
 
@@ -412,6 +549,18 @@ int main(int argc, char** argv)
     if (cmd == "pattern" && argc == 6)
         return ShowWindowUntilClosed("Probe pattern", std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]),
                                      std::atoi(argv[5]), PatternProc);
+    if (cmd == "activate" && argc == 3)
+        return Activate(argv[2]);
+    if (cmd == "press-key" && argc == 5)
+        return PressKey(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
+    if (cmd == "hold-clipboard")
+        return HoldClipboardUntilReleased();
+    if (cmd == "lock-file" && argc == 3)
+        return LockFile(argv[2]);
+    if (cmd == "frames")
+        return Frames();
+    if (cmd == "windows")
+        return Windows();
     if (cmd == "focus")
         return ShowWindowUntilClosed("Probe focus", 700, 600, 200, 100, FocusProc);
     return Usage();

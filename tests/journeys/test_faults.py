@@ -1,0 +1,193 @@
+"""A capture when its outputs fail: the clipboard held by another program, the
+BMP file locked or a folder in its place, GDI+ failing, Paint missing. Each
+step that fails is skipped without a word, the others still happen, and the
+capture after the fault is over delivers everything again."""
+
+import os
+import shutil
+import struct
+import subprocess
+import unittest
+
+from capturing import CaptureJourney
+from journey import unix_to_windows_path, wait_until
+from vantik import read_bmp
+
+
+class Faults(CaptureJourney):
+    def hold(self, *args):
+        """Starts a probe that holds something until its input is closed;
+        returns it once it reports that it holds it."""
+        holder = subprocess.Popen(["wine", self.probe_exe, *args], env=self.j.env, stdin=subprocess.PIPE,
+                                  stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        self.addCleanup(self.release, holder)
+        answer = holder.stdout.readline().strip()
+        self.assertIn(answer, (b"held", b"locked"), f"probe {args} answered {answer!r}")
+        return holder
+
+    def release(self, holder):
+        if holder.stdin and not holder.stdin.closed:
+            holder.stdin.close()
+        holder.wait(timeout=30)
+        holder.stdout.close()
+
+    def file_pixels(self):
+        """The file's rows, or None while it is missing or being written."""
+        try:
+            return read_bmp(self.output_file())[2]
+        except (OSError, AssertionError, IndexError, struct.error):
+            return None
+
+    def move_right(self):
+        """One pixel to the right, so that the next capture differs from the last."""
+        l, t, r, b = self.frame_rect()
+        self.focus_frame()
+        self.j.key("Right")
+        self.wait_for_rect((l + 1, t, r + 1, b))
+        return self.expected_pixels(self.frame_rect())
+
+    def test_clipboard_held_open_holds_up_neither_file_nor_paint(self):
+        self.start_vantik()
+        expected = self.expected_pixels(self.frame_rect())
+        self.probe("set-clipboard-text", "old content")
+        holder = self.hold("hold-clipboard")
+
+        # The file and Paint come while the clipboard is still held.
+        self.click_panel("camera")
+        self.wait_for_captures(1)
+        self.assert_file_is(expected)
+        self.assertIsNone(holder.poll(), "the holder ended before the capture was checked")
+        self.j.screenshot("faults-clipboard-held.png")
+
+        self.release(holder)
+        self.assertEqual(self.probe("clipboard-text"), "text=old content")
+        self.assertIsNone(self.clipboard_bitmap(), "a bitmap got onto the held clipboard")
+
+        expected = self.move_right()
+        self.click_panel("camera")
+        self.wait_for_captures(2)
+        self.assert_delivered(expected)
+
+    def test_locked_file_then_a_folder_in_its_place(self):
+        self.start_vantik()
+        self.remove_output_file()
+        expected = self.expected_pixels(self.frame_rect())
+        lock = self.hold("lock-file", unix_to_windows_path(self.output_file()))
+        self.click_panel("camera")
+        self.wait_for_captures(1)
+        self.assert_clipboard_is(expected)
+        self.assertEqual(os.path.getsize(self.output_file()), 0, "the locked file was written")
+        self.assert_no_message_box()
+
+        self.release(lock)
+        self.click_panel("camera")
+        self.wait_for_captures(2)
+        self.assert_file_is(expected)
+
+        os.remove(self.output_file())
+        os.makedirs(self.output_file())
+        expected = self.move_right()
+        self.click_panel("camera")
+        self.wait_for_captures(3)
+        self.assert_clipboard_is(expected)
+        self.assertTrue(os.path.isdir(self.output_file()))
+        self.assert_no_message_box()
+
+        os.rmdir(self.output_file())
+        expected = self.move_right()
+        self.click_panel("camera")
+        self.wait_for_captures(4)
+        self.assert_delivered(expected)
+
+    def test_gdiplus_failing_to_start_or_to_save(self):
+        # A copy of Vantik with the failing stand-in beside it, loaded in
+        # place of the system's GDI+ for this program only.
+        folder = os.path.join(self.j.work, "gdiplus-fault")
+        mode_file = os.path.join(folder, "gdiplus-fault.txt")
+        calls_file = os.path.join(folder, "gdiplus-calls.log")
+
+        def calls():
+            with open(calls_file) as f:
+                return f.read().splitlines()
+
+        env = dict(self.j.env)
+        env["WINEDLLOVERRIDES"] += ";gdiplus=n,b"
+        stand_in = os.path.join(os.path.dirname(self.vantik_exe), "stand-ins", "gdiplusfault.dll")
+        proc = self.start_copy(folder, (stand_in, "gdiplus.dll"), env=env)
+        self.remove_output_file()
+
+        with open(mode_file, "w") as f:
+            f.write("startup")
+        expected = self.expected_pixels(self.frame_rect())
+        self.click_panel("camera")
+        self.wait_for_captures(1)
+        self.assertEqual(calls(), ["GdiplusStartup startup"])
+        self.assert_clipboard_is(expected)
+        self.assertFalse(os.path.exists(self.output_file()), "a file was written without GDI+")
+        self.assert_no_message_box()
+
+        with open(mode_file, "w") as f:
+            f.write("save")
+        expected = self.move_right()
+        self.click_panel("camera")
+        self.wait_for_captures(2)
+        self.assertEqual(calls()[1:], ["GdiplusStartup save", "GdipSaveImageToFile save"])
+        self.assert_clipboard_is(expected)
+        self.assertFalse(os.path.exists(self.output_file()), "the failed save left a file")
+        self.assert_no_message_box()
+
+        # GDI+ works again: the same process starts it anew and saves.
+        os.remove(mode_file)
+        expected = self.move_right()
+        self.click_panel("camera")
+        self.wait_for_captures(3)
+        self.assertEqual(calls()[3:], ["GdiplusStartup pass", "GdipSaveImageToFile pass"])
+        self.assert_delivered(expected)
+        self.assertIsNone(proc.poll(), "Vantik ended")
+
+    def start_copy(self, folder, *extra_files, env=None):
+        """Starts a copy of Vantik from a folder of the journey's own, with the
+        given files beside it; env replaces the session's environment."""
+        os.makedirs(folder)
+        shutil.copy(self.vantik_exe, folder)
+        for source, name in extra_files:
+            shutil.copy(source, os.path.join(folder, name))
+        proc = subprocess.Popen(["wine", os.path.join(folder, "vantik.exe")], env=env or self.j.env,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.addCleanup(proc.wait)
+        self.addCleanup(proc.kill)
+        wait_until("Vantik's frame", lambda: (self.frame() or {}).get("topmost"), timeout=30)
+        return proc
+
+    def test_paint_missing(self):
+        # The shell looks beside the program first, where the build keeps the
+        # Paint stand-in, then in the system folder: a copy of Vantik runs
+        # from elsewhere, and the prefix's stand-in goes.
+        os.remove(os.path.join(self.j.prefix, "drive_c", "windows", "system32", "mspaint.exe"))
+        proc = self.start_copy(os.path.join(self.j.work, "no-paint"))
+        self.remove_output_file()
+        expected = self.expected_pixels(self.frame_rect())
+        self.click_panel("camera")
+        # Without Paint, the file is the sign that the capture is done.
+        wait_until("the file", lambda: os.path.isfile(self.output_file()), timeout=30)
+        wait_until("the file complete", lambda: os.path.getsize(self.output_file()) > 0, timeout=30)
+        self.assert_delivered(expected)
+        self.assert_no_message_box()
+        self.j.screenshot("faults-paint-missing.png")
+
+        expected = self.move_right()
+        self.click_panel("camera")
+        try:
+            wait_until("the next capture in the file", lambda: self.file_pixels() == expected[2],
+                       timeout=30, interval=0.3)
+        except AssertionError:
+            self.assert_file_is(expected)  # says how it differs
+            raise
+        self.assert_clipboard_is(expected)
+        self.assert_no_message_box()
+        self.assertEqual(self.j.paint_log(), [])
+        self.assertIsNone(proc.poll(), "Vantik ended")
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,109 @@
+"""The frame at the edges of what it accepts: restored far off the screen,
+and sized with absurd numbers typed into the region size dialog."""
+
+import os
+import unittest
+
+from capturing import PATTERN, VK_LEFT, VK_UP, CaptureJourney, bmp_top_rows, pack
+from journey import SCREEN_WIDTH, wait_until
+from vantik import TITLE, pattern_colour
+
+HUGE = "99999999999999999999"
+MAX_EXTENT = 32767
+
+
+class FrameExtremes(CaptureJourney):
+    def test_restored_off_the_screen_then_brought_back_with_the_arrow_keys(self):
+        # Windows started after the frame come out above it under Wine, topmost
+        # or not: the pattern the frame will come back over is there first.
+        corner = (700, 550, SCREEN_WIDTH - 700, 218)
+        self.j.start(self.probe_exe, "pattern", *corner)
+        wait_until("the second pattern", lambda: len(self.j.find_windows("Probe pattern")) == 2)
+        self.probe("set-props", pack(280, 175), pack(1300, 900))
+        self.start_vantik()
+        self.assertEqual(self.frame_rect(), (1300, 900, 1580, 1075), "the restored place was changed")
+        self.j.screenshot("extremes-off-screen.png")
+
+        # Wine gives the X focus only to windows on the screen, so X key
+        # events cannot reach this frame: the keys go in as the keyboard
+        # driver sends them, to the foreground window.
+        self.probe("press-key", TITLE, VK_LEFT, 556)
+        self.probe("press-key", TITLE, VK_UP, 307)
+        self.wait_for_rect((744, 593, 1024, 768), "the frame back in the screen's corner", timeout=60)
+        self.j.wait_for_window(TITLE)
+        self.assertEqual(self.props()[1], pack(744, 593))
+
+        # On the screen again it takes ordinary key presses; then a capture
+        # of a pattern there.
+        self.focus_frame()
+        self.j.key("Left")
+        self.wait_for_rect((743, 593, 1023, 768))
+        self.j.wait_for_pixel(800, 700, pattern_colour(100, 150))
+        expected = self.expected_pixels(self.frame_rect(), corner)
+        self.j.screenshot("extremes-back-on-screen.png")
+        self.click_panel("camera")
+        self.wait_for_captures(1)
+        self.assert_delivered(expected)
+
+    def test_absurd_typed_sizes(self):
+        self.start_vantik()
+        l, t, r, b = rect = self.frame_rect()
+        for width, height in (("0", "-40"), ("-" + HUGE, "120")):
+            self.type_size(width, height)
+            self.assertEqual(self.frame_rect(), rect, f"{width} x {height} changed the frame")
+
+        # The tallest frame: its viewport is captured whole.
+        self.type_size("200", HUGE)
+        self.wait_for_rect((l, t, l + 300, t + MAX_EXTENT))
+        self.click_panel("camera")
+        self.wait_for_captures(1)
+        self.assert_tall_capture(os.path.join(self.j.work, "clipboard.bmp"), "clipboard-bitmap")
+        self.assert_tall_capture(self.output_file())
+        stamp = os.stat(self.output_file()).st_mtime_ns
+
+        # The largest frame, both ways: the bitmap cannot be made, so neither
+        # clipboard nor file changes, but Paint is still started.
+        self.type_size(HUGE, HUGE)
+        self.wait_for_rect((l, t, l + MAX_EXTENT, t + MAX_EXTENT))
+        self.j.screenshot("extremes-largest-frame.png")
+        self.focus_frame()
+        self.j.key("ctrl+c")
+        self.wait_for_captures(2)
+        self.assert_tall_capture(os.path.join(self.j.work, "clipboard.bmp"), "clipboard-bitmap")
+        self.assertEqual(os.stat(self.output_file()).st_mtime_ns, stamp, "the file was written")
+        self.assert_no_message_box()
+
+        # Its panel, set-size button and all, lies far off the screen, and
+        # the size is remembered for as long as the logon lasts: closed, and
+        # started again in a new logon, the frame has its default size, and a
+        # sane size typed in gives a capture that works.
+        self.focus_frame()
+        self.j.key("Escape")
+        wait_until("the frame to close", lambda: self.frame_rect() is None)
+        self.j.new_logon()
+        self.j.start(self.probe_exe, "pattern", *PATTERN)
+        self.j.wait_for_window("Probe pattern")
+        self.start_vantik()
+        self.assertEqual(self.frame_rect(), rect)
+        self.type_size("150", "100")
+        self.wait_for_rect((l, t, l + 250, t + 122))
+        expected = self.expected_pixels(self.frame_rect())
+        self.remove_output_file()
+        self.click_panel("camera")
+        self.wait_for_captures(3)
+        self.assert_delivered(expected)
+
+    def assert_tall_capture(self, path, probe_command=None):
+        """A 200 x 32745 capture of the frame at the default place: the
+        pattern in its top rows."""
+        if probe_command:
+            self.assertEqual(self.probe(probe_command, path), f"size=200x{MAX_EXTENT - 22}")
+        l, t = self.frame_rect()[:2]
+        w, h, rows = bmp_top_rows(path, 150)
+        self.assertEqual((w, h), (200, MAX_EXTENT - 22))
+        expected = self.expected_pixels((l, t, l + 300, t + 150 + 22))[2]
+        self.assertTrue(rows == expected, f"{path}: the top rows are not the pattern")
+
+
+if __name__ == "__main__":
+    unittest.main()

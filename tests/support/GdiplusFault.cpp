@@ -1,0 +1,143 @@
+// A stand-in for gdiplus.dll that makes GDI+ fail on demand, for the fault
+// journeys. Built as gdiplusfault.dll in a folder of its own; a journey
+// copies it, as gdiplus.dll, next to a copy of vantik.exe in its own work
+// folder, never next to the build's programs.
+//
+// Every call reads gdiplus-fault.txt beside the DLL:
+//   startup   GdiplusStartup fails
+//   save      GdipSaveImageToFile fails, writing nothing
+//   (no file, or anything else)  every call goes to the system's GDI+
+// Each call it takes is appended to gdiplus-calls.log beside it, so a test
+// can tell that the stand-in, not the system's GDI+, was loaded.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+// The GDI+ status values this stand-in returns.
+constexpr int kGenericError = 1;
+constexpr int kWin32Error = 7;
+
+HMODULE g_self = nullptr;
+
+std::string BesideSelf(const char* name)
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(g_self, path, MAX_PATH);
+    char* slash = std::strrchr(path, '\\');
+    if (slash != nullptr)
+        slash[1] = '\0';
+    return std::string(path) + name;
+}
+
+std::string Mode()
+{
+    std::string mode;
+    std::FILE* f = std::fopen(BesideSelf("gdiplus-fault.txt").c_str(), "rb");
+    if (f == nullptr)
+        return mode;
+    char buffer[32] = {};
+    const size_t n = std::fread(buffer, 1, sizeof buffer - 1, f);
+    std::fclose(f);
+    mode.assign(buffer, n);
+    while (!mode.empty() && (mode.back() == '\n' || mode.back() == '\r' || mode.back() == ' '))
+        mode.pop_back();
+    return mode;
+}
+
+void Record(const char* call, const std::string& mode)
+{
+    std::FILE* f = std::fopen(BesideSelf("gdiplus-calls.log").c_str(), "ab");
+    if (f == nullptr)
+        return;
+    std::fprintf(f, "%s %s\n", call, mode.empty() ? "pass" : mode.c_str());
+    std::fclose(f);
+}
+
+// The system's GDI+, loaded by full path: this module has its name.
+FARPROC Real(const char* name)
+{
+    static HMODULE real = nullptr;
+    if (real == nullptr) {
+        char dir[MAX_PATH] = {};
+        GetSystemDirectoryA(dir, MAX_PATH);
+        real = LoadLibraryA((std::string(dir) + "\\gdiplus.dll").c_str());
+        if (real == g_self)
+            real = nullptr;
+    }
+    return real != nullptr ? GetProcAddress(real, name) : nullptr;
+}
+
+template <typename Fn>
+Fn RealFn(const char* name)
+{
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(Real(name)));
+}
+
+} // namespace
+
+extern "C" {
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
+{
+    if (reason == DLL_PROCESS_ATTACH)
+        g_self = instance;
+    return TRUE;
+}
+
+__declspec(dllexport) int WINAPI GdiplusStartup(ULONG_PTR* token, const void* input, void* output)
+{
+    const std::string mode = Mode();
+    Record("GdiplusStartup", mode);
+    if (mode == "startup")
+        return kGenericError;
+    auto fn = RealFn<int(WINAPI*)(ULONG_PTR*, const void*, void*)>("GdiplusStartup");
+    return fn != nullptr ? fn(token, input, output) : kGenericError;
+}
+
+__declspec(dllexport) void WINAPI GdiplusShutdown(ULONG_PTR token)
+{
+    auto fn = RealFn<void(WINAPI*)(ULONG_PTR)>("GdiplusShutdown");
+    if (fn != nullptr)
+        fn(token);
+}
+
+__declspec(dllexport) int WINAPI GdipGetImageEncodersSize(UINT* count, UINT* size)
+{
+    auto fn = RealFn<int(WINAPI*)(UINT*, UINT*)>("GdipGetImageEncodersSize");
+    return fn != nullptr ? fn(count, size) : kGenericError;
+}
+
+__declspec(dllexport) int WINAPI GdipGetImageEncoders(UINT count, UINT size, void* encoders)
+{
+    auto fn = RealFn<int(WINAPI*)(UINT, UINT, void*)>("GdipGetImageEncoders");
+    return fn != nullptr ? fn(count, size, encoders) : kGenericError;
+}
+
+__declspec(dllexport) int WINAPI GdipCreateBitmapFromHBITMAP(HBITMAP bitmap, HPALETTE palette, void** image)
+{
+    auto fn = RealFn<int(WINAPI*)(HBITMAP, HPALETTE, void**)>("GdipCreateBitmapFromHBITMAP");
+    return fn != nullptr ? fn(bitmap, palette, image) : kGenericError;
+}
+
+__declspec(dllexport) int WINAPI GdipSaveImageToFile(void* image, const WCHAR* path, const CLSID* encoder,
+                                                     const void* parameters)
+{
+    const std::string mode = Mode();
+    Record("GdipSaveImageToFile", mode);
+    if (mode == "save")
+        return kWin32Error;
+    auto fn = RealFn<int(WINAPI*)(void*, const WCHAR*, const CLSID*, const void*)>("GdipSaveImageToFile");
+    return fn != nullptr ? fn(image, path, encoder, parameters) : kGenericError;
+}
+
+__declspec(dllexport) int WINAPI GdipDisposeImage(void* image)
+{
+    auto fn = RealFn<int(WINAPI*)(void*)>("GdipDisposeImage");
+    return fn != nullptr ? fn(image) : kGenericError;
+}
+
+} // extern "C"

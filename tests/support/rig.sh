@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The test rig's shared resources, one set per build tree:
 #   rig.sh start BUILD_DIR PAINT_STAND_IN   starts a virtual display (Xvfb,
-#       1024x768x24, on a free display number), creates the Wine prefix once
-#       and installs the Paint stand-in into it;
+#       1024x768x24, on a free display number), creates the Wine prefix once,
+#       installs the Paint stand-in into it and keeps its desktop in use;
 #   rig.sh stop BUILD_DIR                   ends the prefix's wineserver and
 #       the display.
 # The unit tests run in that prefix on that display (see wine-run.sh); each
@@ -78,6 +78,26 @@ leave_unit_test_windows_unmanaged() {
   wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1 </dev/null
 }
 
+# A program that keeps the session's desktop in use until the rig stops (see
+# DesktopKeeper.cpp): without it, a test that happens to start explorer.exe
+# anew keeps its output open, and seems to hang, for as long as others run.
+keep_desktop_in_use() {
+  local keeper="$build/desktopkeeper.exe" ready="$rig/desktop.ready"
+  if [ -f "$rig/keeper.pid" ] && kill -0 "$(cat "$rig/keeper.pid")" 2>/dev/null; then
+    return
+  fi
+  [ -e "$keeper" ] || { echo "rig: $keeper is missing; build the tests first"; exit 1; }
+  rm -f "$ready"
+  setsid wine "$keeper" "$(winepath -w "$ready")" >/dev/null 2>&1 </dev/null &
+  echo $! >"$rig/keeper.pid"
+  for _ in $(seq 300); do
+    [ -e "$ready" ] && return
+    sleep 0.1
+  done
+  echo "rig: the desktop keeper did not start"
+  exit 1
+}
+
 install_paint_stand_in() {
   cp "${1:?Paint stand-in}" "$WINEPREFIX/drive_c/windows/system32/mspaint.exe"
 }
@@ -88,10 +108,12 @@ case "$cmd" in
     create_prefix
     install_paint_stand_in "${3:-}"
     start_wineserver
+    keep_desktop_in_use
     leave_unit_test_windows_unmanaged
     ;;
   stop)
     wineserver -k 2>/dev/null || true
+    rm -f "$rig/keeper.pid" "$rig/desktop.ready"
     if [ -f "$rig/xvfb.pid" ]; then
       kill "$(cat "$rig/xvfb.pid")" 2>/dev/null || true
       rm -f "$rig/xvfb.pid" "$rig/display"

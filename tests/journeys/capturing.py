@@ -96,16 +96,10 @@ class CaptureJourney(VantikJourney):
         wait_until("the dialog to close", lambda: self.dialog(SIZE_DIALOG_TITLE) is None)
 
     def pointer(self):
-        out = self.j.xdotool("getmouselocation", "--shell")
-        values = dict(line.split("=") for line in out.splitlines())
-        return int(values["X"]), int(values["Y"])
+        return self.j.pointer()
 
     def move_pointer(self, x, y):
-        # xdotool's mousemove --sync waits for a motion that never comes when
-        # the pointer is there already, as it is after an arrow key moved
-        # frame and pointer together.
-        if self.pointer() != (x, y):
-            self.j.xdotool("mousemove", "--sync", x, y)
+        self.j.move_pointer(x, y)
 
     def click_panel(self, button):
         """A click on a panel button. The pointer leaves the frame first and

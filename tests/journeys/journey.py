@@ -171,8 +171,19 @@ class Journey:
         return (int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"]),
                 int(values["Width"]), int(values["Height"]))
 
+    def pointer(self):
+        out = self.xdotool("getmouselocation", "--shell")
+        values = dict(line.split("=") for line in out.splitlines())
+        return int(values["X"]), int(values["Y"])
+
+    def move_pointer(self, x, y):
+        # xdotool's mousemove --sync waits (about 15 s) for a motion that
+        # never comes when the pointer is there already.
+        if self.pointer() != (x, y):
+            self.xdotool("mousemove", "--sync", x, y)
+
     def click(self, x, y, button=1):
-        self.xdotool("mousemove", "--sync", x, y)
+        self.move_pointer(x, y)
         self.xdotool("click", button)
 
     def key(self, *keys):

@@ -5,6 +5,7 @@
 #include "framework/ScopedSelectObject.h"
 #include "gfx/InterfaceFont.h"
 #include "skin/CaptionCommands.h"
+#include "skin/DialogDpiScaling.h"
 #include "skin/SystemMenu.h"
 #include "skin/VelFrameGeometry.h"
 
@@ -53,6 +54,8 @@ const MessageMap* CVelDialog::GetThisMessageMap()
         On::LButtonUp<&CVelDialog::OnLButtonUp>(),
         On::LButtonDblClk<&CVelDialog::OnLButtonDblClk>(),
         On::GetMinMaxInfo<&CVelDialog::OnGetMinMaxInfo>(),
+        On::Message<WM_CAPTURECHANGED, &CVelDialog::OnCaptureChanged>(),
+        On::Message<WM_DPICHANGED, &CVelDialog::OnDpiChanged>(),
     };
     static const MessageMap map{CDialog::GetThisMessageMap(), entries};
     return &map;
@@ -92,6 +95,9 @@ void CVelDialog::SetTitleIcon(CImageList* pImageList, int nImage, int x, int y, 
     m_pImageList = pImageList;
     m_nImage = nImage;
     m_ptIcon = POINT{x, y};
+    // The dialog owns its title icon, so the one it replaces goes.
+    if (m_hTitleIcon != nullptr && m_hTitleIcon != hIcon)
+        DestroyIcon(m_hTitleIcon);
     m_hTitleIcon = hIcon;
     m_sizeIcon = SIZE{cx, cy};
 }
@@ -146,6 +152,7 @@ void CVelDialog::PreSubclassWindow()
 BOOL CVelDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    skin::DisableDialogDpiScaling(m_hWnd);
     CreateCaptionButtons();
     return TRUE;
 }
@@ -292,7 +299,9 @@ void CVelDialog::UpdateWindowRegion()
             DeleteObject(hole);
         }
     }
-    SetWindowRgn(rgn, TRUE);
+    // Only a region the window took is the window's.
+    if (SetWindowRgn(rgn, TRUE) == 0)
+        DeleteObject(rgn);
 }
 
 void CVelDialog::LayoutCaptionButtons(bool bMaximised)
@@ -341,6 +350,13 @@ void CVelDialog::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
     CDialog::OnGetMinMaxInfo(lpMMI);
 }
 
+// The frame's geometry is in device pixels, whatever the monitor's scale:
+// the rectangle the platform suggests for the new scale is not taken.
+LRESULT CVelDialog::OnDpiChanged(WPARAM, LPARAM)
+{
+    return 0;
+}
+
 // ---- mouse ------------------------------------------------------------------------
 
 BOOL CVelDialog::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
@@ -374,7 +390,7 @@ void CVelDialog::OnLButtonDown(UINT, POINT point)
     RECT client;
     GetClientRect(&client);
     const int code = skin::HitTestFrame(m_slices, client, point);
-    switch (skin::ActionForPress(code, IsZoomed() != FALSE, IsIconic() != FALSE)) {
+    switch (skin::ActionForPress(code, m_bResizable != FALSE, IsZoomed() != FALSE, IsIconic() != FALSE)) {
     case skin::PressAction::DragWindow:
         // The platform moves the window as if its caption had been pressed.
         PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, 0);
@@ -392,28 +408,43 @@ void CVelDialog::OnLButtonDown(UINT, POINT point)
 // on the border as well, as it would be by a real frame.
 void CVelDialog::BeginResize(int code)
 {
-    if (m_bResizable) {
-        SetTimer(skin::kResizeTimerId, skin::kResizeTimerMs);
-        m_nResizeCode = code;
-        SetCapture();
-    }
+    SetTimer(skin::kResizeTimerId, skin::kResizeTimerMs);
+    m_nResizeCode = code;
+    SetCapture();
     SendMessage(WM_NCLBUTTONDOWN, static_cast<WPARAM>(code), 0);
     // Wine runs its own sizing loop inside that message, also without
     // WS_THICKFRAME, and the loop takes the button's release for itself: the
     // dialog never sees WM_LBUTTONUP. A button already up when the message
     // returns means the resize is over. Where the platform returns at once
     // the button is still down and nothing changes here.
-    if (m_nResizeCode != -1 && (GetKeyState(VK_LBUTTON) & 0x8000) == 0)
-        OnLButtonUp(0, POINT{0, 0});
+    if (m_nResizeCode != skin::kNoResize && (GetKeyState(VK_LBUTTON) & 0x8000) == 0)
+        EndResize();
+}
+
+void CVelDialog::EndResize()
+{
+    m_nResizeCode = skin::kNoResize;
+    KillTimer(skin::kResizeTimerId);
+    if (GetCapture() == this)
+        ReleaseCapture();
+}
+
+bool CVelDialog::PrimaryButtonDown()
+{
+    const int key = skin::PrimaryButtonKey(GetSystemMetrics(SM_SWAPBUTTON) != 0);
+    return (GetAsyncKeyState(key) & 0x8000) != 0;
 }
 
 void CVelDialog::OnTimer(UINT_PTR nIDEvent)
 {
-    switch (skin::ResizeTickAction(nIDEvent, m_bResizable != FALSE, m_nResizeCode)) {
+    switch (skin::ResizeTickAction(nIDEvent, m_bResizable != FALSE, m_nResizeCode, PrimaryButtonDown())) {
     case skin::ResizeTick::Ignore:
         return;
     case skin::ResizeTick::StopTimer:
         KillTimer(skin::kResizeTimerId);
+        return;
+    case skin::ResizeTick::EndResize:
+        EndResize();
         return;
     case skin::ResizeTick::MoveWindow: {
         POINT cursor;
@@ -427,10 +458,18 @@ void CVelDialog::OnTimer(UINT_PTR nIDEvent)
 
 void CVelDialog::OnLButtonUp(UINT, POINT)
 {
-    m_nResizeCode = -1;
-    KillTimer(skin::kResizeTimerId);
-    if (GetCapture() == this)
-        ReleaseCapture();
+    EndResize();
+}
+
+// The release never comes once the capture has gone elsewhere (the secure
+// desktop, a UAC prompt, another program taking the foreground): without
+// this the frame would follow the pointer with no button held. A capture
+// set again to the dialog itself (by a platform sizing loop) is no loss.
+LRESULT CVelDialog::OnCaptureChanged(WPARAM, LPARAM lParam)
+{
+    if (reinterpret_cast<HWND>(lParam) != m_hWnd)
+        EndResize();
+    return 0;
 }
 
 void CVelDialog::OnLButtonDblClk(UINT, POINT point)

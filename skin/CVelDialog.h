@@ -65,6 +65,8 @@ protected:
     void OnLButtonUp(UINT nFlags, POINT point);
     void OnLButtonDblClk(UINT nFlags, POINT point);
     void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
+    LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
     void CreateCaptionButtons();
     void ShowSystemMenu();
@@ -79,6 +81,8 @@ private:
     void LayoutCaptionButtons(bool bMaximised);
     void GiveTopmostToTaskbar();
     void BeginResize(int code);
+    void EndResize();
+    static bool PrimaryButtonDown();
     bool HasSkin() const;
     bool IsShownButton(const CVelButton& button) const;
 

@@ -210,10 +210,12 @@ int FrameCursorId(bool overDialogItself, bool maximised, bool resizable, int hit
     return CursorIdForHitCode(hitCode);
 }
 
-PressAction ActionForPress(int code, bool maximised, bool minimised)
+PressAction ActionForPress(int code, bool resizable, bool maximised, bool minimised)
 {
     if (code == HTCLIENT || code == HTCAPTION || code == kHitMenuSpot)
         return PressAction::DragWindow;
+    if (!resizable)
+        return PressAction::Nothing;
     if (code == HTBOTTOMRIGHT)
         return (maximised || minimised) ? PressAction::Nothing : PressAction::BeginResize;
     if (IsBorderCode(code))
@@ -223,14 +225,19 @@ PressAction ActionForPress(int code, bool maximised, bool minimised)
 
 bool DoubleClickTogglesMaximise(int code) { return code == HTCAPTION; }
 
-ResizeTick ResizeTickAction(UINT_PTR timerId, bool resizable, int resizeCode)
+ResizeTick ResizeTickAction(UINT_PTR timerId, bool resizable, int resizeCode,
+                            bool primaryButtonDown)
 {
     if (timerId != kResizeTimerId)
         return ResizeTick::Ignore;
     if (!resizable || resizeCode == kNoResize)
         return ResizeTick::StopTimer;
+    if (!primaryButtonDown)
+        return ResizeTick::EndResize;
     return ResizeTick::MoveWindow;
 }
+
+int PrimaryButtonKey(bool buttonsSwapped) { return buttonsSwapped ? VK_RBUTTON : VK_LBUTTON; }
 
 ResizeEdges EdgesFollowingMouse(int code)
 {

@@ -119,9 +119,11 @@ enum class PressAction {
     Nothing,
 };
 
-// What a left button press on hit code `code` does. The bottom-right grip
+// What a left button press on hit code `code` does. The borders of a dialog
+// that is not resizable do nothing: not even the platform is told of them,
+// since Wine would size such a window in its own loop. The bottom-right grip
 // does nothing while maximised or minimised; the other borders still start.
-PressAction ActionForPress(int code, bool maximised, bool minimised);
+PressAction ActionForPress(int code, bool resizable, bool maximised, bool minimised);
 
 // Only the title band outside the menu spot maximises or restores.
 bool DoubleClickTogglesMaximise(int code);
@@ -135,10 +137,18 @@ inline constexpr int kNoResize = -1;
 enum class ResizeTick {
     Ignore,     // another timer
     StopTimer,  // not resizable any more, or no resize under way
+    EndResize,  // the primary button is up: its release never reached us
     MoveWindow, // move to ResizeRect
 };
 
-ResizeTick ResizeTickAction(UINT_PTR timerId, bool resizable, int resizeCode);
+// primaryButtonDown is the button's physical state, not the thread's view of
+// it: the release is lost whenever the capture goes away mid-resize.
+ResizeTick ResizeTickAction(UINT_PTR timerId, bool resizable, int resizeCode,
+                            bool primaryButtonDown);
+
+// The virtual key whose physical state is the primary button: the right one
+// when the user swapped the buttons.
+int PrimaryButtonKey(bool buttonsSwapped);
 
 // Which edges of the window follow the mouse for a border code.
 struct ResizeEdges {

@@ -6,6 +6,7 @@ All tests share one logon: each starts the demo afresh and waits for it to
 end, so they stay independent while the session's start-up is paid once."""
 
 import os
+import subprocess
 import unittest
 
 from journey import Journey, unix_to_windows_path, wait_until
@@ -95,6 +96,25 @@ class SetRgnSizeJourney(unittest.TestCase):
         self.click_at(x, 49)
         self.j.key("End", *["BackSpace"] * 12)
 
+    def rect_once_width_box_shows(self, text):
+        """The dialog's window rectangle as the platform has it, once its
+        width box (asked by the probe) shows text; else None."""
+        r = subprocess.run(["wine", self.j.program("probe.exe"), "dialog", TITLE], env=self.j.env,
+                           capture_output=True, timeout=60)
+        fields = dict(f.split("=", 1) for f in r.stdout.decode("gbk", "replace").split(" text=")[0].split()
+                      if "=" in f)
+        if "rect" not in fields or fields.get("edits", "").split("|")[0] != text:
+            return None
+        return tuple(int(v) for v in fields["rect"].split(","))
+
+    def drag(self, x, y, dx, dy, steps=5):
+        """Presses at dialog point (x, y), moves by (dx, dy) in steps, releases."""
+        self.j.move_pointer(*self.at(x, y))
+        self.j.xdotool("mousedown", 1)
+        for i in range(1, steps + 1):
+            self.j.xdotool("mousemove", "--sync", *self.at(x + dx * i // steps, y + dy * i // steps))
+        self.j.xdotool("mouseup", 1)
+
     def pixels(self, shot, x0, y0, x1, y1):
         """Pixels of a rectangle of the dialog (dialog coordinates)."""
         return [shot.pixel(*self.at(x, y)) for y in range(y0, y1) for x in range(x0, x1)]
@@ -159,6 +179,28 @@ class SetRgnSizeJourney(unittest.TestCase):
         self.j.screenshot("setrgnsize-pasted.png")
         self.j.key("Return")
         self.assertEqual(self.result(), (1, 42, INT_MAX))
+
+    def test_its_borders_do_not_resize_it(self):
+        """The dialog is not resizable. Dragged as a new user tried it, by its
+        right edge and then by its bottom-right corner, it stays 200 x 100
+        where it was (Wine sized it to 300 x 100 and 300 x 250 when the press
+        reached the platform). A digit typed after each drag reaches the
+        width box only after the drag's own events were handled."""
+        self.rect = self.open_dialog(320, 240)
+        x, y, w, h = self.rect
+        self.assertEqual((w, h), SIZE)
+        drags = (("right edge", (199, 50), (100, 0), "3201"),
+                 ("bottom-right corner", (199, 99), (100, 150), "32012"))
+        for what, (px, py), (dx, dy), typed in drags:
+            self.drag(px, py, dx, dy)
+            self.j.key("End", typed[-1])
+            rect = wait_until(f"{typed} in the width box after the drag on the {what}",
+                              lambda: self.rect_once_width_box_shows(typed), timeout=20)
+            self.assertEqual(rect, (x, y, x + w, y + h), f"the drag on the {what} sized the dialog")
+        self.j.screenshot("setrgnsize-after-border-drags.png")
+        self.assertEqual(self.j.window_geometry(self.xid), self.rect)
+        self.j.key("Return")
+        self.assertEqual(self.result(), (1, 32012, 240))
 
     def test_escape_close_button_and_system_menu_close_return_zeros(self):
         ways = {

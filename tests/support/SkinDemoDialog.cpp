@@ -125,6 +125,7 @@ const MessageMap* CSkinDemoDialog::GetThisMessageMap()
         On::SetCursor<&CSkinDemoDialog::OnSetCursor>(),
         On::Close<&CSkinDemoDialog::OnClose>(),
         On::Message<WM_INITMENU, &CSkinDemoDialog::OnInitMenu>(),
+        On::Message<WM_SYSCOMMAND, &CSkinDemoDialog::OnSysCommand>(),
     };
     static const MessageMap map{CVelDialog::GetThisMessageMap(), entries};
     return &map;
@@ -184,6 +185,13 @@ LRESULT CSkinDemoDialog::OnInitMenu(WPARAM wParam, LPARAM)
     auto state = [menu](UINT command) { return GetMenuState(menu, command, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED); };
     menusAtInit.push_back(MenuStates{state(SC_SIZE), state(SC_MOVE), state(SC_RESTORE), state(SC_MINIMIZE),
                                      state(SC_MAXIMIZE), state(SC_CLOSE), GetMenuDefaultItem(menu, FALSE, 0)});
+    return Default();
+}
+
+LRESULT CSkinDemoDialog::OnSysCommand(WPARAM wParam, LPARAM)
+{
+    if ((wParam & 0xFFF0) == SC_SIZE && !m_options.platformSizesBorders)
+        return 0;
     return Default();
 }
 

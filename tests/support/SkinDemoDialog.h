@@ -66,6 +66,10 @@ struct Options {
     SIZE minSize{200, 150};
     RECT placement{200, 150, 520, 390}; // screen rectangle set at the end of OnInitDialog
     const RECT* hole = nullptr;
+    // False: the dialog answers the border's SC_SIZE itself, as Windows does
+    // for a window without a sizing border, so that Wine runs no sizing loop
+    // of its own and only the dialog's polled resize sizes the window.
+    bool platformSizesBorders = true;
 };
 
 } // namespace skindemo
@@ -112,6 +116,7 @@ protected:
     void OnClose();
     LRESULT OnInitMenu(WPARAM wParam, LPARAM lParam);
     BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
 
 private:
     skindemo::Options m_options;

@@ -93,13 +93,17 @@ TEST(FrameCursor, SizingCursorOnlyOverResizableUnmaximisedFrameBorders)
 
 TEST(FramePress, ClientAndTitleDragBordersResizeExceptTheGripWhenMaximised)
 {
-    for (int code : {HTCLIENT, HTCAPTION, kHitMenuSpot})
-        EXPECT_EQ(ActionForPress(code, false, false), PressAction::DragWindow) << code;
+    for (bool resizable : {true, false})
+        for (int code : {HTCLIENT, HTCAPTION, kHitMenuSpot})
+            EXPECT_EQ(ActionForPress(code, resizable, false, false), PressAction::DragWindow) << code;
     for (int code = HTLEFT; code <= HTBOTTOMLEFT; ++code)
-        EXPECT_EQ(ActionForPress(code, true, false), PressAction::BeginResize) << code;
-    EXPECT_EQ(ActionForPress(HTBOTTOMRIGHT, false, false), PressAction::BeginResize);
-    EXPECT_EQ(ActionForPress(HTBOTTOMRIGHT, true, false), PressAction::Nothing);
-    EXPECT_EQ(ActionForPress(HTBOTTOMRIGHT, false, true), PressAction::Nothing);
+        EXPECT_EQ(ActionForPress(code, true, true, false), PressAction::BeginResize) << code;
+    EXPECT_EQ(ActionForPress(HTBOTTOMRIGHT, true, false, false), PressAction::BeginResize);
+    EXPECT_EQ(ActionForPress(HTBOTTOMRIGHT, true, true, false), PressAction::Nothing);
+    EXPECT_EQ(ActionForPress(HTBOTTOMRIGHT, true, false, true), PressAction::Nothing);
+    // Not resizable: no border starts anything, the platform's sizing included.
+    for (int code = HTLEFT; code <= HTBOTTOMRIGHT; ++code)
+        EXPECT_EQ(ActionForPress(code, false, false, false), PressAction::Nothing) << code;
 
     EXPECT_TRUE(DoubleClickTogglesMaximise(HTCAPTION));
     EXPECT_FALSE(DoubleClickTogglesMaximise(kHitMenuSpot));
@@ -148,10 +152,13 @@ TEST(ResizeRect, EveryBorderMovesItsEdgesAndIsClampedToTheMinimum)
 
 TEST(ResizeTimer, OtherTimersIgnoredAndTicksWithoutAResizeStopTheTimer)
 {
-    EXPECT_EQ(ResizeTickAction(2, true, HTLEFT), ResizeTick::Ignore);
-    EXPECT_EQ(ResizeTickAction(kResizeTimerId, false, HTLEFT), ResizeTick::StopTimer);
-    EXPECT_EQ(ResizeTickAction(kResizeTimerId, true, kNoResize), ResizeTick::StopTimer);
-    EXPECT_EQ(ResizeTickAction(kResizeTimerId, true, HTBOTTOMRIGHT), ResizeTick::MoveWindow);
+    EXPECT_EQ(ResizeTickAction(2, true, HTLEFT, true), ResizeTick::Ignore);
+    EXPECT_EQ(ResizeTickAction(kResizeTimerId, false, HTLEFT, true), ResizeTick::StopTimer);
+    EXPECT_EQ(ResizeTickAction(kResizeTimerId, true, kNoResize, true), ResizeTick::StopTimer);
+    EXPECT_EQ(ResizeTickAction(kResizeTimerId, true, HTBOTTOMRIGHT, true), ResizeTick::MoveWindow);
+    // Swapped buttons: the primary one is physically the right one.
+    EXPECT_EQ(PrimaryButtonKey(false), VK_LBUTTON);
+    EXPECT_EQ(PrimaryButtonKey(true), VK_RBUTTON);
 }
 
 TEST(MaximisedGeometry, FrameEdgesLieOutsideTheWorkArea)

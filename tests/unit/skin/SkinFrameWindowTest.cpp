@@ -1,5 +1,7 @@
 // The skinned dialog frame in real windows: shape, painting, cursors, the
 // polled border resize and the maximised geometry.
+#include "skin/DialogDpiScaling.h"
+#include "skin/VelFrameGeometry.h"
 #include "tests/unit/PixelTestSupport.h"
 #include "tests/unit/skin/DialogSkins.h"
 #include "tests/unit/skin/SkinWindowTestSupport.h"
@@ -9,6 +11,7 @@
 #include <algorithm>
 #include <set>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -270,6 +273,180 @@ TEST(SkinnedFrameWindow, BorderPressDoesNotResizeWhenNotResizableOrAtTheMaximise
     EXPECT_EQ(dlg->ResizeCode(), -1) << "the bottom-right grip of a maximised window";
     EXPECT_FALSE(::KillTimer(*dlg, 1));
     dlg->SendMessage(WM_LBUTTONUP, 0, 0);
+    dlg->DestroyWindow();
+}
+
+// The primary button pressed for real, through the platform's input queue,
+// so that both the thread's view of it and its physical state are down;
+// released at the latest when the object goes.
+struct HeldButton {
+    HeldButton() { Send(MOUSEEVENTF_LEFTDOWN); }
+    ~HeldButton() { Release(); }
+    void Release()
+    {
+        if (std::exchange(down, false))
+            Send(MOUSEEVENTF_LEFTUP);
+    }
+    static void Send(DWORD flags)
+    {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = flags;
+        SendInput(1, &input, sizeof input);
+    }
+    bool down = true;
+};
+
+// A dialog on which the platform sizes nothing itself, as on Windows for a
+// window without a sizing border: only the polled resize can size it.
+std::unique_ptr<CSkinDemoDialog> ShowPolledDialog()
+{
+    sd::Options options;
+    options.platformSizesBorders = false;
+    return ShowDemoDialog(options);
+}
+
+bool RightBorderResizeUnderWay(CSkinDemoDialog& dlg)
+{
+    return PumpUntil([&] { return dlg.ResizeCode() == HTRIGHT; });
+}
+
+void Tick(CSkinDemoDialog& dlg) { dlg.SendMessage(WM_TIMER, skin::kResizeTimerId); }
+
+TEST(SkinnedFrameWindow, TicksResizeWhileTheButtonIsHeldAndEndTheResizeOnceItIsUp)
+{
+    auto dlg = ShowPolledDialog();
+    ASSERT_NE(dlg, nullptr);
+    const RECT start = WindowRect(*dlg);
+    const POINT press{start.left + 319, start.top + 120};
+    const SIZE minSize = sd::Options{}.minSize;
+    SetCursorPos(press.x, press.y);
+    HeldButton button;
+    ASSERT_TRUE(RightBorderResizeUnderWay(*dlg)) << "the held press started no resize";
+
+    // Each tick starts again from the press.
+    for (const POINT cursor : {POINT{press.x + 40, press.y + 7}, POINT{press.x - 250, press.y}}) {
+        SetCursorPos(cursor.x, cursor.y);
+        Tick(*dlg);
+        EXPECT_EQ(WindowRect(*dlg), skin::ResizeRect(HTRIGHT, start, press, cursor, minSize))
+            << "cursor at " << cursor;
+    }
+    const RECT resized = WindowRect(*dlg);
+
+    // The release goes where the dialog does not see it (it waits in the
+    // queue, as it would behind a lost capture); the next tick ends it all.
+    button.Release();
+    SetCursorPos(press.x + 80, press.y);
+    Tick(*dlg);
+    EXPECT_EQ(dlg->ResizeCode(), -1);
+    EXPECT_FALSE(::KillTimer(*dlg, skin::kResizeTimerId)) << "the resize timer outlived the button";
+    EXPECT_NE(::GetCapture(), dlg->m_hWnd);
+    EXPECT_EQ(WindowRect(*dlg), resized) << "the window followed the pointer with no button held";
+    PumpPending();
+    dlg->DestroyWindow();
+}
+
+// The release is lost whenever the capture goes mid-resize: to the secure
+// desktop, a UAC prompt or another program (another window), or to nobody.
+TEST(SkinnedFrameWindow, CaptureTakenAwayMidResizeEndsTheResize)
+{
+    HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(other, nullptr);
+    for (const HWND taker : {other, HWND{nullptr}}) {
+        auto dlg = ShowPolledDialog();
+        ASSERT_NE(dlg, nullptr);
+        const RECT start = WindowRect(*dlg);
+        const POINT press{start.left + 319, start.top + 120};
+        SetCursorPos(press.x, press.y);
+        HeldButton button;
+        ASSERT_TRUE(RightBorderResizeUnderWay(*dlg)) << "the held press started no resize";
+
+        if (taker != nullptr)
+            SetCapture(taker);
+        else
+            ReleaseCapture();
+        const char* what = taker != nullptr ? "capture taken by another window" : "capture released";
+        EXPECT_EQ(dlg->ResizeCode(), -1) << what;
+        EXPECT_FALSE(::KillTimer(*dlg, skin::kResizeTimerId)) << what << ": the resize timer outlived it";
+        // A tick already queued finds nothing to do.
+        SetCursorPos(press.x + 60, press.y + 5);
+        Tick(*dlg);
+        PumpPending();
+        EXPECT_EQ(WindowRect(*dlg), start) << what << ": the window still follows the pointer";
+
+        ReleaseCapture();
+        button.Release();
+        PumpPending();
+        dlg->DestroyWindow();
+    }
+    DestroyWindow(other);
+}
+
+// Stands in for the platform's SetDialogDpiChangeBehavior.
+struct DpiBehaviorCall {
+    HWND hwnd;
+    int mask;
+    int values;
+};
+std::vector<DpiBehaviorCall> g_dpiBehaviorCalls;
+
+BOOL WINAPI RecordDpiBehavior(HWND hwnd, DIALOG_DPI_CHANGE_BEHAVIORS mask, DIALOG_DPI_CHANGE_BEHAVIORS values)
+{
+    g_dpiBehaviorCalls.push_back(DpiBehaviorCall{hwnd, mask, values});
+    return TRUE;
+}
+
+skin::SetDialogDpiChangeBehaviorFn LookUpRecorder() { return &RecordDpiBehavior; }
+
+// Wine 8 neither has the platform function nor rescales dialogs, so this
+// shows only that the dialog asks for no rescaling, once, for itself (not
+// for its caption buttons), and that it keeps its size when told of a new
+// scale; not what Windows then does.
+TEST(SkinnedFrameWindow, DialogManagerRescalingIsTurnedOffAndANewScaleKeepsTheSize)
+{
+    g_dpiBehaviorCalls.clear();
+    const skin::DialogDpiBehaviorLookup previous = skin::ReplaceDialogDpiBehaviorLookup(&LookUpRecorder);
+    auto dlg = ShowDemoDialog();
+    skin::ReplaceDialogDpiBehaviorLookup(previous);
+    ASSERT_NE(dlg, nullptr);
+    const int every = DDC_DISABLE_ALL | DDC_DISABLE_RESIZE | DDC_DISABLE_CONTROL_RELAYOUT;
+    ASSERT_EQ(g_dpiBehaviorCalls.size(), 1u);
+    EXPECT_EQ(g_dpiBehaviorCalls[0].hwnd, dlg->m_hWnd);
+    EXPECT_EQ(g_dpiBehaviorCalls[0].mask, every);
+    EXPECT_EQ(g_dpiBehaviorCalls[0].values, every);
+
+    // Moved to a monitor at 150 %: the suggested rectangle is not taken.
+    const RECT start = WindowRect(*dlg);
+    RECT suggested{start.left, start.top, start.left + 480, start.top + 360};
+    dlg->SendMessage(WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    PumpPending();
+    EXPECT_EQ(WindowRect(*dlg), start);
+    dlg->DestroyWindow();
+}
+
+// True while the icon handle is alive.
+bool IconAlive(HICON icon)
+{
+    ICONINFO info{};
+    if (!GetIconInfo(icon, &info))
+        return false;
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return true;
+}
+
+TEST(SkinnedFrameWindow, AReplacedTitleIconIsDestroyed)
+{
+    auto dlg = ShowDemoDialog();
+    ASSERT_NE(dlg, nullptr);
+    HICON first = CopyIcon(LoadIcon(nullptr, IDI_APPLICATION));
+    HICON second = CopyIcon(LoadIcon(nullptr, IDI_APPLICATION));
+    ASSERT_TRUE(IconAlive(first) && IconAlive(second));
+    dlg->SetTitleIcon(nullptr, -1, 5, 4, first, 16, 16);
+    dlg->SetTitleIcon(nullptr, -1, 5, 4, second, 16, 16);
+    EXPECT_FALSE(IconAlive(first)) << "the replaced icon was left behind";
+    dlg->SetTitleIcon(nullptr, -1, 5, 4, second, 16, 16);
+    EXPECT_TRUE(IconAlive(second)) << "setting the same icon again destroyed it";
     dlg->DestroyWindow();
 }
 

@@ -1,0 +1,36 @@
+#include "skin/DialogDpiScaling.h"
+
+namespace skin {
+
+namespace {
+
+SetDialogDpiChangeBehaviorFn LookUpInUser32()
+{
+    HMODULE user32 = GetModuleHandleA("user32.dll");
+    if (user32 == nullptr)
+        return nullptr;
+    return reinterpret_cast<SetDialogDpiChangeBehaviorFn>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "SetDialogDpiChangeBehavior")));
+}
+
+DialogDpiBehaviorLookup g_lookup = &LookUpInUser32;
+
+constexpr auto kEveryBehavior = static_cast<DIALOG_DPI_CHANGE_BEHAVIORS>(
+    DDC_DISABLE_ALL | DDC_DISABLE_RESIZE | DDC_DISABLE_CONTROL_RELAYOUT);
+
+} // namespace
+
+DialogDpiBehaviorLookup ReplaceDialogDpiBehaviorLookup(DialogDpiBehaviorLookup lookup)
+{
+    const DialogDpiBehaviorLookup previous = g_lookup;
+    g_lookup = lookup;
+    return previous;
+}
+
+void DisableDialogDpiScaling(HWND hDlg)
+{
+    if (SetDialogDpiChangeBehaviorFn setBehavior = g_lookup())
+        setBehavior(hDlg, kEveryBehavior, kEveryBehavior);
+}
+
+} // namespace skin

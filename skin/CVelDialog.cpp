@@ -9,6 +9,8 @@
 #include "skin/SystemMenu.h"
 #include "skin/VelFrameGeometry.h"
 
+#include <utility>
+
 namespace {
 
 constexpr UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
@@ -411,12 +413,15 @@ void CVelDialog::BeginResize(int code)
     SetTimer(skin::kResizeTimerId, skin::kResizeTimerMs);
     m_nResizeCode = code;
     SetCapture();
+    // Wine runs its own sizing loop inside this message, also without
+    // WS_THICKFRAME; the loop holds the capture and takes the button's
+    // release for itself, so the dialog never sees WM_LBUTTONUP.
+    const bool outerLoop = std::exchange(m_bInPlatformSizing, true);
     SendMessage(WM_NCLBUTTONDOWN, static_cast<WPARAM>(code), 0);
-    // Wine runs its own sizing loop inside that message, also without
-    // WS_THICKFRAME, and the loop takes the button's release for itself: the
-    // dialog never sees WM_LBUTTONUP. A button already up when the message
-    // returns means the resize is over. Where the platform returns at once
-    // the button is still down and nothing changes here.
+    m_bInPlatformSizing = outerLoop;
+    // A button already up when the message returns means the resize is
+    // over. Where the platform returns at once the button is still down and
+    // nothing changes here.
     if (m_nResizeCode != skin::kNoResize && (GetKeyState(VK_LBUTTON) & 0x8000) == 0)
         EndResize();
 }
@@ -425,7 +430,10 @@ void CVelDialog::EndResize()
 {
     m_nResizeCode = skin::kNoResize;
     KillTimer(skin::kResizeTimerId);
-    if (GetCapture() == this)
+    // Inside the platform's loop the capture is the loop's: taken from it,
+    // the release it waits for would go to the window under the pointer and
+    // the loop would size on until the next click.
+    if (!m_bInPlatformSizing && GetCapture() == this)
         ReleaseCapture();
 }
 

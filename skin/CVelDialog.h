@@ -96,6 +96,7 @@ private:
     CString m_strSubTitle;
     POINT m_ptSubTitle{0, 0};
     int m_nResizeCode = -1;
+    bool m_bInPlatformSizing = false;
     POINT m_ptPress{0, 0};
     RECT m_rcPressWindow{};
     SIZE m_sizeMin{300, 250};

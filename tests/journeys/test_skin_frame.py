@@ -53,6 +53,14 @@ class SkinFrameJourney(JourneyTestCase):
             self.j.xdotool("mousemove", "--sync", x + dx * i // steps, y + dy * i // steps)
         return lambda: self.j.xdotool("mouseup", 1)
 
+    def drag_and_wait(self, x, y, dx, dy, want, what):
+        """A drag whose release waits for the window to get where the last
+        move takes it: the platform's move loop ends at the release and,
+        on a busy machine, may not have handled that move yet."""
+        release = self.drag(x, y, dx, dy)
+        self.wait_geometry(want, what)
+        release()
+
     def last_cursor(self):
         try:
             with open(self.cursor_log) as f:
@@ -80,11 +88,9 @@ class SkinFrameJourney(JourneyTestCase):
         x, y, w, h = START
 
         # The client area and the title band both drag the window.
-        self.drag(x + 160, y + 120, 50, 30)()
-        self.wait_geometry((x + 50, y + 30, w, h), "drag by the client area")
+        self.drag_and_wait(x + 160, y + 120, 50, 30, (x + 50, y + 30, w, h), "drag by the client area")
         x, y = x + 50, y + 30
-        self.drag(x + 100, y + 12, -70, 40)()
-        self.wait_geometry((x - 70, y + 40, w, h), "drag by the title band")
+        self.drag_and_wait(x + 100, y + 12, -70, 40, (x - 70, y + 40, w, h), "drag by the title band")
         x, y = x - 70, y + 40
 
         # The right border follows the mouse while the button is down...
@@ -95,8 +101,7 @@ class SkinFrameJourney(JourneyTestCase):
         # ...and the resize ends with the release: moving on changes nothing,
         # and the next drag moves the window at its new size.
         self.j.xdotool("mousemove", "--sync", x + w + 60, y + 120)
-        self.drag(x + 160, y + 120, 10, 10)()
-        self.wait_geometry((x + 10, y + 10, w, h), "drag after the resize ended")
+        self.drag_and_wait(x + 160, y + 120, 10, 10, (x + 10, y + 10, w, h), "drag after the resize ended")
         x, y = x + 10, y + 10
 
         # The left border stops at the minimum width, the right edge stays.
@@ -138,8 +143,7 @@ class SkinFrameJourney(JourneyTestCase):
         # maximise: the window still drags afterwards.
         self.j.xdotool("mousemove", "--sync", x + 10, y + 12)
         self.j.xdotool("click", "--repeat", 2, "--delay", 80, 1)
-        self.drag(x + 160, y + 120, 10, 0)()
-        self.wait_geometry((x + 10, y, w, h), "drag after a menu-spot double click")
+        self.drag_and_wait(x + 160, y + 120, 10, 0, (x + 10, y, w, h), "drag after a menu-spot double click")
         x += 10
         self.j.xdotool("mousemove", "--sync", x + 120, y + 12)
         self.j.xdotool("click", "--repeat", 2, "--delay", 80, 1)

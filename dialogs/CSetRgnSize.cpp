@@ -4,6 +4,7 @@
 #include "framework/CDC.h"
 #include "framework/CDataExchange.h"
 #include "framework/CWinApp.h"
+#include "gfx/InterfaceFont.h"
 #include "res/resource.h"
 
 #include <cstring>
@@ -51,10 +52,14 @@ void MoveTo(CWnd& wnd, const Box& b)
     wnd.MoveWindow(b.x, b.y, b.cx, b.cy, TRUE);
 }
 
-// The captions keep the font their class gives them.
+// The captions are drawn in the interface font, the 12-pixel 宋体 that the
+// stock GUI font is on a system whose code page is 936. The stock font
+// itself follows the system's code page: elsewhere it is a Western font,
+// which shows the captions as empty boxes or in another face.
 void CreateCaption(CVelTransButton& label, const char* text, UINT nID, const Box& box, CWnd* parent)
 {
     label.Create(text, kChildStyle, kNoRect, parent, nID);
+    label.SetTextFont(GetInterfaceFont());
     label.SetLabelStyle(nullptr);
     label.SetBackColor(kWhite);
     MoveTo(label, box);

@@ -1,6 +1,7 @@
 #include "framework/CDC.h"
 
 #include "framework/CGdiObject.h"
+#include "framework/GbkText.h"
 
 #include <utility>
 
@@ -125,17 +126,20 @@ void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF
 
 int CDC::DrawText(const char* lpszString, int nCount, RECT* lpRect, UINT nFormat)
 {
-    return ::DrawTextA(m_hDC, lpszString, nCount, lpRect, nFormat);
+    const std::wstring text = WideFromGbk(lpszString, nCount);
+    return ::DrawTextW(m_hDC, text.c_str(), static_cast<int>(text.size()), lpRect, nFormat & ~DT_MODIFYSTRING);
 }
 
 BOOL CDC::TextOut(int x, int y, const char* lpszString, int nCount)
 {
-    return ::TextOutA(m_hDC, x, y, lpszString, nCount);
+    const std::wstring text = WideFromGbk(lpszString, nCount);
+    return ::TextOutW(m_hDC, x, y, text.c_str(), static_cast<int>(text.size()));
 }
 
 BOOL CDC::GetTextExtent(const char* lpszString, int nCount, SIZE* pSize) const
 {
-    return ::GetTextExtentPoint32A(m_hDC, lpszString, nCount, pSize);
+    const std::wstring text = WideFromGbk(lpszString, nCount);
+    return ::GetTextExtentPoint32W(m_hDC, text.c_str(), static_cast<int>(text.size()), pSize);
 }
 
 int CDC::SaveDC() { return ::SaveDC(m_hDC); }

@@ -55,6 +55,8 @@ public:
     void Draw3dRect(const RECT* lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight);
     void Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight);
 
+    // Texts in GBK, nCount in bytes (-1: up to the null). DrawText never
+    // writes back into the text (DT_MODIFYSTRING is ignored).
     int DrawText(const char* lpszString, int nCount, RECT* lpRect, UINT nFormat);
     BOOL TextOut(int x, int y, const char* lpszString, int nCount);
     BOOL GetTextExtent(const char* lpszString, int nCount, SIZE* pSize) const;

@@ -57,13 +57,14 @@ HWND CDialog::CreateFromTemplate(HWND hWndOwner)
     HINSTANCE hInst = AfxGetResourceHandle();
     HRSRC hResource = ::FindResourceA(hInst, m_lpszTemplateName, MAKEINTRESOURCEA(5) /* RT_DIALOG */);
     HGLOBAL hTemplate = hResource != nullptr ? ::LoadResource(hInst, hResource) : nullptr;
-    auto* pTemplate = static_cast<LPCDLGTEMPLATEA>(hTemplate != nullptr ? ::LockResource(hTemplate) : nullptr);
+    auto* pTemplate = static_cast<LPCDLGTEMPLATEW>(hTemplate != nullptr ? ::LockResource(hTemplate) : nullptr);
     if (pTemplate == nullptr)
         return nullptr;
     m_bEndModal = false;
     m_nModalResult = -1;
+    // A Unicode dialog, so that its controls are Unicode windows too.
     return CreateBound([&] {
-        return ::CreateDialogIndirectParamA(hInst, pTemplate, hWndOwner, &CDialog::DialogProc, 0);
+        return ::CreateDialogIndirectParamW(hInst, pTemplate, hWndOwner, &CDialog::DialogProc, 0);
     });
 }
 
@@ -111,9 +112,11 @@ INT_PTR CDialog::DoModal()
 
 void CDialog::RunModalLoop()
 {
+    // The Unicode calls throughout: the ANSI ones would turn typed
+    // characters into the system's code page and back.
     MSG msg{};
     while (!m_bEndModal && m_hWnd != nullptr) {
-        const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+        const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0) {
             // WM_QUIT: leave, and put it back for the loops outside.
             ::PostQuitMessage(static_cast<int>(msg.wParam));
@@ -123,10 +126,10 @@ void CDialog::RunModalLoop()
             break;
         if (CWnd::WalkPreTranslateTree(&msg))
             continue;
-        if (m_hWnd != nullptr && ::IsDialogMessageA(m_hWnd, &msg))
+        if (m_hWnd != nullptr && ::IsDialogMessageW(m_hWnd, &msg))
             continue;
         ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+        ::DispatchMessageW(&msg);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "framework/CEdit.h"
 
+#include "framework/GbkText.h"
+
 const CRuntimeClass* CEdit::GetThisClass()
 {
     static const CRuntimeClass rc{"CEdit", CWnd::GetThisClass()};
@@ -34,7 +36,7 @@ void CEdit::GetSel(int& nStartChar, int& nEndChar) const
 
 void CEdit::ReplaceSel(const char* lpszNewText, BOOL bCanUndo)
 {
-    ::SendMessageA(m_hWnd, EM_REPLACESEL, bCanUndo, reinterpret_cast<LPARAM>(lpszNewText));
+    ::SendMessageW(m_hWnd, EM_REPLACESEL, bCanUndo, reinterpret_cast<LPARAM>(WideFromGbk(lpszNewText).c_str()));
 }
 
 BOOL CEdit::SetReadOnly(BOOL bReadOnly)

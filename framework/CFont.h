@@ -8,6 +8,8 @@ public:
     CFont(CFont&&) noexcept = default;
     CFont& operator=(CFont&&) noexcept = default;
 
+    // The face name is GBK, whatever the system's code page: the font is
+    // made from its UTF-16 form, and GetLogFont gives it back in GBK.
     BOOL CreateFontIndirect(const LOGFONTA* lpLogFont);
     int GetLogFont(LOGFONTA* pLogFont) const;
 

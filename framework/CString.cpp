@@ -1,5 +1,7 @@
 #include "framework/CString.h"
 
+#include "framework/GbkText.h"
+
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -29,11 +31,11 @@ void CString::FormatV(const char* pszFormat, va_list args)
 
 namespace {
 
-// Length in bytes of the character starting at p in the ANSI code page: 2
-// for a lead byte followed by a trail byte, else 1.
+// Length in bytes of the GBK character starting at p: 2 for a lead byte
+// followed by a trail byte, else 1.
 std::size_t CharLength(const char* p)
 {
-    return (::IsDBCSLeadByte(static_cast<BYTE>(*p)) && p[1] != '\0') ? 2 : 1;
+    return (::IsDBCSLeadByteEx(kGbkCodePage, static_cast<BYTE>(*p)) && p[1] != '\0') ? 2 : 1;
 }
 
 // Walks the text from the front and returns where the final run of

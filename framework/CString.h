@@ -5,8 +5,9 @@
 #include <cstdarg>
 #include <string>
 
-// A byte string in the ANSI code page (GBK for this program), over
-// std::string. Converts implicitly to const char* for the ANSI API.
+// A byte string in GBK (code page 936), the program's text encoding, over
+// std::string. Converts implicitly to const char* for the framework's text
+// interfaces, which hand it to the platform decoded from 936.
 class CString {
 public:
     CString() = default;
@@ -30,9 +31,9 @@ public:
     // Removes trailing white space.
     CString& TrimRight();
     // Removes trailing characters found in pszTargets. The text is walked
-    // character by character in the ANSI code page, so the second byte of a
-    // double-byte character is never mistaken for one of the targets (in
-    // GBK many trail bytes are 0x5C, the backslash).
+    // character by character in GBK, whatever the system's code page, so the
+    // second byte of a double-byte character is never mistaken for one of
+    // the targets (in GBK many trail bytes are 0x5C, the backslash).
     CString& TrimRight(const char* pszTargets);
     CString& TrimRight(char chTarget);
     CString& TrimLeft();

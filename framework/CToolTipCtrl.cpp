@@ -1,5 +1,7 @@
 #include "framework/CToolTipCtrl.h"
 
+#include "framework/GbkText.h"
+
 #include <vector>
 
 const CRuntimeClass* CToolTipCtrl::GetThisClass()
@@ -17,9 +19,11 @@ BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle)
                     pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr, nullptr);
 }
 
-TOOLINFOA CToolTipCtrl::MakeToolInfo(CWnd* pWnd, UINT_PTR nIDTool)
+// The tools are given in their Unicode form: the control converts the
+// ANSI messages' texts from the system's code page.
+TOOLINFOW CToolTipCtrl::MakeToolInfo(CWnd* pWnd, UINT_PTR nIDTool)
 {
-    TOOLINFOA ti{};
+    TOOLINFOW ti{};
     ti.cbSize = sizeof ti;
     if (nIDTool == 0) {
         ti.hwnd = ::GetParent(pWnd->m_hWnd);
@@ -36,41 +40,42 @@ BOOL CToolTipCtrl::AddTool(CWnd* pWnd, const char* lpszText, const RECT* lpRectT
 {
     if (pWnd == nullptr || pWnd->m_hWnd == nullptr)
         return FALSE;
-    TOOLINFOA ti = MakeToolInfo(pWnd, nIDTool);
+    TOOLINFOW ti = MakeToolInfo(pWnd, nIDTool);
     if (nIDTool != 0) {
         if (lpRectTool != nullptr)
             ti.rect = *lpRectTool;
         else
             ::GetClientRect(pWnd->m_hWnd, &ti.rect);
     }
-    ti.lpszText = const_cast<char*>(lpszText != nullptr ? lpszText : "");
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti)));
+    std::wstring text = WideFromGbk(lpszText);
+    ti.lpszText = &text[0];
+    return static_cast<BOOL>(::SendMessageW(m_hWnd, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti)));
 }
 
 void CToolTipCtrl::DelTool(CWnd* pWnd, UINT_PTR nIDTool)
 {
-    TOOLINFOA ti = MakeToolInfo(pWnd, nIDTool);
-    ::SendMessageA(m_hWnd, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    TOOLINFOW ti = MakeToolInfo(pWnd, nIDTool);
+    ::SendMessageW(m_hWnd, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
 void CToolTipCtrl::UpdateTipText(const char* lpszText, CWnd* pWnd, UINT_PTR nIDTool)
 {
-    TOOLINFOA ti = MakeToolInfo(pWnd, nIDTool);
-    ti.lpszText = const_cast<char*>(lpszText != nullptr ? lpszText : "");
-    ::SendMessageA(m_hWnd, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
+    TOOLINFOW ti = MakeToolInfo(pWnd, nIDTool);
+    std::wstring text = WideFromGbk(lpszText);
+    ti.lpszText = &text[0];
+    ::SendMessageW(m_hWnd, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
 void CToolTipCtrl::GetText(CString& str, CWnd* pWnd, UINT_PTR nIDTool) const
 {
-    // TTM_GETTEXTA has no buffer size: give it the largest the control
-    // stores (its texts are limited to 80 characters unless set by
-    // callback; a generous buffer covers that).
-    std::vector<char> buffer(1024, '\0');
-    TOOLINFOA ti = MakeToolInfo(pWnd, nIDTool);
+    // The control's texts are limited to 80 characters unless set by
+    // callback; a generous buffer covers that.
+    std::vector<wchar_t> buffer(1024, L'\0');
+    TOOLINFOW ti = MakeToolInfo(pWnd, nIDTool);
     ti.lpszText = buffer.data();
-    ::SendMessageA(m_hWnd, TTM_GETTEXTA, buffer.size(), reinterpret_cast<LPARAM>(&ti));
-    buffer.back() = '\0';
-    str = buffer.data();
+    ::SendMessageW(m_hWnd, TTM_GETTEXTW, buffer.size(), reinterpret_cast<LPARAM>(&ti));
+    buffer.back() = L'\0';
+    str = CString(GbkFromWide(buffer.data()));
 }
 
 int CToolTipCtrl::GetToolCount() const

@@ -27,5 +27,5 @@ public:
     void RelayEvent(MSG* pMsg);
 
 private:
-    static TOOLINFOA MakeToolInfo(CWnd* pWnd, UINT_PTR nIDTool);
+    static TOOLINFOW MakeToolInfo(CWnd* pWnd, UINT_PTR nIDTool);
 };

@@ -39,7 +39,7 @@ int CWinApp::Run()
 {
     MSG msg{};
     for (;;) {
-        const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+        const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0) {
             m_nQuitCode = static_cast<int>(msg.wParam);
             break;
@@ -48,7 +48,7 @@ int CWinApp::Run()
             break;
         if (!CWnd::WalkPreTranslateTree(&msg)) {
             ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
+            ::DispatchMessageW(&msg);
         }
     }
     return ExitInstance();

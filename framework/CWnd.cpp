@@ -4,6 +4,7 @@
 #include "framework/CFont.h"
 #include "framework/CWinApp.h"
 #include "framework/ExceptionReport.h"
+#include "framework/GbkText.h"
 
 #include <memory>
 #include <unordered_map>
@@ -38,6 +39,17 @@ bool IsImeWindow(HWND hWnd)
     ::GetClassNameA(hWnd, className, sizeof className);
     return lstrcmpiA(className, "IME") == 0 || lstrcmpiA(className, "MSCTFIME UI") == 0;
 }
+
+// A class name is text, or an atom in the low word of the pointer.
+struct WideClassName {
+    explicit WideClassName(const char* name)
+        : text(IS_INTRESOURCE(name) ? std::wstring() : WideFromGbk(name))
+        , value(IS_INTRESOURCE(name) ? reinterpret_cast<LPCWSTR>(name) : text.c_str())
+    {
+    }
+    std::wstring text;
+    LPCWSTR value;
+};
 
 } // namespace
 
@@ -111,8 +123,10 @@ void CWnd::BindHandle(HWND hWnd)
     PreSubclassWindow();
     if (m_hWnd != hWnd)
         return; // PreSubclassWindow destroyed or unbound it
+    // Set as a Unicode procedure: the window's texts then never pass through
+    // the system's ANSI code page on their way to or from the platform.
     auto previous = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWindowProc)));
+        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWindowProc)));
     if (previous != &CWnd::StaticWindowProc)
         m_pfnSuper = previous;
 }
@@ -122,8 +136,8 @@ void CWnd::UnbindHandle()
     if (m_hWnd == nullptr)
         return;
     if (m_pfnSuper != nullptr &&
-        ::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&CWnd::StaticWindowProc))
-        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+        ::GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&CWnd::StaticWindowProc))
+        ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
     auto& map = Maps().permanent;
     auto it = map.find(m_hWnd);
     if (it != map.end() && it->second == this)
@@ -160,7 +174,7 @@ HWND CWnd::UnsubclassWindow()
 CWnd* CWnd::ArmCreationHook(CWnd* pWnd)
 {
     if (g_nCreationDepth++ == 0)
-        g_hCbtHook = ::SetWindowsHookExA(WH_CBT, &CWnd::CbtFilterHook, nullptr, ::GetCurrentThreadId());
+        g_hCbtHook = ::SetWindowsHookExW(WH_CBT, &CWnd::CbtFilterHook, nullptr, ::GetCurrentThreadId());
     CWnd* previous = g_pWndInit;
     g_pWndInit = pWnd;
     return previous;
@@ -200,8 +214,11 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpsz
 {
     if (m_hWnd != nullptr)
         return FALSE;
+    const WideClassName className(lpszClassName);
+    const std::wstring windowName = WideFromGbk(lpszWindowName);
     HWND hWnd = CreateBound([&] {
-        return ::CreateWindowExA(dwExStyle, lpszClassName, lpszWindowName, dwStyle, x, y,
+        return ::CreateWindowExW(dwExStyle, className.value,
+                                 lpszWindowName != nullptr ? windowName.c_str() : nullptr, dwStyle, x, y,
                                  nWidth, nHeight, hWndParent, nIDorHMenu,
                                  AfxGetInstanceHandle(), lpParam);
     });
@@ -231,7 +248,7 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND hWnd, UINT message, WPARAM wParam, 
 {
     CWnd* pWnd = FromHandlePermanent(hWnd);
     if (pWnd == nullptr)
-        return ::DefWindowProcA(hWnd, message, wParam, lParam);
+        return ::DefWindowProcW(hWnd, message, wParam, lParam);
 
     MSG current{};
     current.hwnd = hWnd;
@@ -333,8 +350,8 @@ BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*)
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (m_pfnSuper != nullptr)
-        return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
-    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+        return ::CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
 }
 
 LRESULT CWnd::Default()
@@ -375,7 +392,7 @@ BOOL CWnd::WalkPreTranslateTree(MSG* pMsg)
 // ---------------------------------------------------------------------------
 // Base handlers: default processing of the current message.
 
-int CWnd::OnCreate(LPCREATESTRUCTA) { return static_cast<int>(Default()); }
+int CWnd::OnCreate(LPCREATESTRUCTW) { return static_cast<int>(Default()); }
 void CWnd::OnDestroy() { Default(); }
 void CWnd::OnClose() { Default(); }
 void CWnd::OnSize(UINT, int, int) { Default(); }
@@ -539,23 +556,44 @@ void CWnd::ScreenToClient(RECT* lpRect) const
     ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(lpRect), 2);
 }
 
-void CWnd::SetWindowText(const char* lpszString) { ::SetWindowTextA(m_hWnd, lpszString); }
+void CWnd::SetWindowText(const char* lpszString)
+{
+    ::SetWindowTextW(m_hWnd, WideFromGbk(lpszString).c_str());
+}
 
+namespace {
+
+std::string WindowTextGbk(HWND hWnd)
+{
+    const int length = ::GetWindowTextLengthW(hWnd);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = ::GetWindowTextW(hWnd, &text[0], length + 1);
+    return GbkFromWide(text.c_str(), copied > 0 ? copied : 0);
+}
+
+} // namespace
+
+// Copies as many whole characters as fit, with the terminating null.
 int CWnd::GetWindowText(char* lpszStringBuf, int nMaxCount) const
 {
-    return ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount);
+    if (lpszStringBuf == nullptr || nMaxCount <= 0)
+        return 0;
+    const std::string text = WindowTextGbk(m_hWnd);
+    const std::size_t fit = GbkFitLength(text, static_cast<std::size_t>(nMaxCount - 1));
+    text.copy(lpszStringBuf, fit);
+    lpszStringBuf[fit] = '\0';
+    return static_cast<int>(fit);
 }
 
 void CWnd::GetWindowText(CString& rString) const
 {
-    const int length = ::GetWindowTextLengthA(m_hWnd);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = ::GetWindowTextA(m_hWnd, &text[0], length + 1);
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    rString = CString(std::move(text));
+    rString = CString(WindowTextGbk(m_hWnd));
 }
 
-int CWnd::GetWindowTextLength() const { return ::GetWindowTextLengthA(m_hWnd); }
+int CWnd::GetWindowTextLength() const
+{
+    return static_cast<int>(WindowTextGbk(m_hWnd).size());
+}
 
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
 {

@@ -22,6 +22,11 @@ class CFont;
 // derived class down, then default processing (the procedure that was
 // replaced). On WM_NCDESTROY the object lets go of the handle and leaves the
 // handle map; the object itself lives on and can create a new window.
+//
+// Texts (names, window texts) are GBK at this interface whatever the
+// system's code page; bound windows are Unicode windows and their texts go
+// to and come from the platform as UTF-16 (see GbkText.h). Messages reach
+// the handlers in their Unicode form.
 class CWnd : public CObject {
 public:
     CWnd() = default;
@@ -95,7 +100,8 @@ public:
     void ScreenToClient(POINT* lpPoint) const;
     void ScreenToClient(RECT* lpRect) const;
 
-    // Text.
+    // Text, in GBK. The buffer form copies whole characters only and
+    // returns the bytes copied; the length is in bytes.
     void SetWindowText(const char* lpszString);
     int GetWindowText(char* lpszStringBuf, int nMaxCount) const;
     void GetWindowText(CString& rString) const;
@@ -171,7 +177,7 @@ protected:
 
     // Base handlers: each gives the message its default processing, so a
     // derived handler can pass on with Base::OnXxx(...).
-    int OnCreate(LPCREATESTRUCTA lpCreateStruct);
+    int OnCreate(LPCREATESTRUCTW lpCreateStruct);
     void OnDestroy();
     void OnClose();
     void OnSize(UINT nType, int cx, int cy);

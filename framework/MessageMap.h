@@ -92,11 +92,11 @@ template <UINT Msg, auto Fn> MessageEntry Message()
     return {Msg, [](CWnd& w, WPARAM wp, LPARAM lp, LRESULT& r) { r = (MessageMapDetail::Self<Fn>(w).*Fn)(wp, lp); }};
 }
 
-// int OnCreate(LPCREATESTRUCTA): -1 fails the creation.
+// int OnCreate(LPCREATESTRUCTW): -1 fails the creation.
 template <auto Fn> MessageEntry Create()
 {
     return {WM_CREATE, [](CWnd& w, WPARAM, LPARAM lp, LRESULT& r) {
-        r = (MessageMapDetail::Self<Fn>(w).*Fn)(reinterpret_cast<LPCREATESTRUCTA>(lp));
+        r = (MessageMapDetail::Self<Fn>(w).*Fn)(reinterpret_cast<LPCREATESTRUCTW>(lp));
     }};
 }
 

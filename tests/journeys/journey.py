@@ -50,7 +50,9 @@ class Screenshot:
 
 
 class Journey:
-    def __init__(self, name):
+    def __init__(self, name, locale="zh_CN.UTF-8"):
+        """locale: the Unix locale the session runs in, from which Wine takes
+        the ANSI code page (zh_CN.UTF-8: 936; C.UTF-8: 1252)."""
         if not BUILD_DIR:
             raise RuntimeError("VANTIK_BUILD_DIR is not set; run journeys through ctest")
         template = os.path.join(BUILD_DIR, "rig", "wineprefix")
@@ -72,7 +74,7 @@ class Journey:
             "WINEARCH": "win64",
             "WINEDEBUG": "-all",
             "WINEDLLOVERRIDES": "mscoree,mshtml=",
-            "LC_ALL": "zh_CN.UTF-8",
+            "LC_ALL": locale,
             "DISPLAY": self.display,
             "VANTIK_PAINT_LOG": unix_to_windows_path(self.paint_log_path),
         })

@@ -38,6 +38,8 @@
 //                                    prints foreground=0|1
 //   probe press-key TITLE VK N       activates it, then N presses of the key
 //                                    through SendInput
+//   probe code-page                  acp=N, the ANSI code page of a program
+//                                    started in this session's locale
 #include <windows.h>
 
 #include <cstdio>
@@ -511,11 +513,17 @@ int Windows()
     return 0;
 }
 
+int CodePage()
+{
+    std::printf("acp=%u\n", GetACP());
+    return 0;
+}
+
 int Usage()
 {
     std::fprintf(stderr, "usage: probe props|set-props S XY|frame|window T|label T F|dialog T|clipboard-bitmap FILE|set-clipboard-text T|"
                          "clipboard-text|hold-clipboard [MS]|pattern X Y W H|focus|frames|windows|lock-file PATH|"
-                         "activate T|press-key T VK N\n");
+                         "activate T|press-key T VK N|code-page\n");
     return 2;
 }
 
@@ -561,6 +569,8 @@ int main(int argc, char** argv)
         return Frames();
     if (cmd == "windows")
         return Windows();
+    if (cmd == "code-page")
+        return CodePage();
     if (cmd == "focus")
         return ShowWindowUntilClosed("Probe focus", 700, 600, 200, 100, FocusProc);
     return Usage();

@@ -6,5 +6,6 @@ export WINEARCH=win64
 export WINEDEBUG=-all
 # No Mono or Gecko installer dialogs while the prefix is made.
 export WINEDLLOVERRIDES="mscoree,mshtml="
-# Code page 936: the program's texts are GBK.
-export LC_ALL=zh_CN.UTF-8
+# Wine takes the ANSI code page from the locale: 936 (GBK, the program's
+# texts) unless a test asks for another one with VANTIK_LOCALE.
+export LC_ALL=${VANTIK_LOCALE:-zh_CN.UTF-8}

@@ -16,10 +16,10 @@ void Dispatch(MSG& msg)
     if (CWnd::WalkPreTranslateTree(&msg))
         return;
     HWND root = msg.hwnd != nullptr ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-    if (root != nullptr && IsDialogWindow(root) && ::IsDialogMessageA(root, &msg))
+    if (root != nullptr && IsDialogWindow(root) && ::IsDialogMessageW(root, &msg))
         return;
     ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
+    ::DispatchMessageW(&msg);
 }
 
 } // namespace
@@ -27,7 +27,7 @@ void Dispatch(MSG& msg)
 void PumpPending()
 {
     MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
         Dispatch(msg);
 }
 

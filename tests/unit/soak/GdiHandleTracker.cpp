@@ -23,6 +23,7 @@ struct Originals {
     decltype(&::CreatePatternBrush) CreatePatternBrush = nullptr;
     decltype(&::CreatePen) CreatePen = nullptr;
     decltype(&::CreateFontIndirectA) CreateFontIndirectA = nullptr;
+    decltype(&::CreateFontIndirectW) CreateFontIndirectW = nullptr;
     decltype(&::DeleteObject) DeleteObject = nullptr;
     decltype(&::DeleteDC) DeleteDC = nullptr;
     decltype(&::LoadBitmapA) LoadBitmapA = nullptr;
@@ -84,6 +85,7 @@ HBRUSH WINAPI HookCreateSolidBrush(COLORREF c) { return Created(g_original.Creat
 HBRUSH WINAPI HookCreatePatternBrush(HBITMAP bm) { return Created(g_original.CreatePatternBrush(bm)); }
 HPEN WINAPI HookCreatePen(int style, int width, COLORREF c) { return Created(g_original.CreatePen(style, width, c)); }
 HFONT WINAPI HookCreateFontIndirectA(const LOGFONTA* lf) { return Created(g_original.CreateFontIndirectA(lf)); }
+HFONT WINAPI HookCreateFontIndirectW(const LOGFONTW* lf) { return Created(g_original.CreateFontIndirectW(lf)); }
 
 HBITMAP WINAPI HookLoadBitmapA(HINSTANCE instance, LPCSTR name)
 {
@@ -184,6 +186,7 @@ std::vector<Redirect> Redirects()
         Entry(gdi, "CreatePatternBrush", &HookCreatePatternBrush, &o.CreatePatternBrush),
         Entry(gdi, "CreatePen", &HookCreatePen, &o.CreatePen),
         Entry(gdi, "CreateFontIndirectA", &HookCreateFontIndirectA, &o.CreateFontIndirectA),
+        Entry(gdi, "CreateFontIndirectW", &HookCreateFontIndirectW, &o.CreateFontIndirectW),
         Entry(gdi, "DeleteObject", &HookDeleteObject, &o.DeleteObject),
         Entry(gdi, "DeleteDC", &HookDeleteDC, &o.DeleteDC),
         Entry(user, "LoadBitmapA", &HookLoadBitmapA, &o.LoadBitmapA),

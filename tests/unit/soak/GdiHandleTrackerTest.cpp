@@ -30,7 +30,7 @@ TEST(GdiHandleTracker, WatchesTheFunctionsTheProgramCreatesAndDeletesWith)
 {
     GdiHandleTracker tracker;
     for (const char* name : {"CreateCompatibleDC", "CreateCompatibleBitmap", "CreateBitmap", "CreateRectRgn",
-                             "CreateRectRgnIndirect", "CreateFontIndirectA", "CreateSolidBrush", "LoadBitmapA",
+                             "CreateRectRgnIndirect", "CreateFontIndirectW", "CreateSolidBrush", "LoadBitmapA",
                              "DeleteObject", "DeleteDC", "GetDC", "ReleaseDC", "BeginPaint", "EndPaint",
                              "SetWindowRgn"})
         EXPECT_TRUE(tracker.Watches(name)) << name << " is not imported by name, so its calls go unseen";

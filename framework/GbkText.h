@@ -1,0 +1,21 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <string>
+
+// The program's own texts are GBK bytes (code page 936) whatever the
+// system's ANSI code page is. Handed to the ANSI functions they would be read
+// in that code page and come out wrong wherever it is not 936 (any Western
+// system, or a Chinese one with the system-wide UTF-8 option), so the
+// framework converts them explicitly at its boundary and talks to the
+// platform in UTF-16. length is in bytes or characters; -1: up to the
+// terminating null. A null pointer gives an empty text.
+inline constexpr UINT kGbkCodePage = 936;
+
+std::wstring WideFromGbk(const char* text, int length = -1);
+std::string GbkFromWide(const wchar_t* text, int length = -1);
+// The longest start of text made of whole characters and at most maxBytes
+// long, for copying into a fixed buffer without splitting a character.
+std::size_t GbkFitLength(const std::string& text, std::size_t maxBytes);

@@ -156,7 +156,7 @@ class Faults(CaptureJourney):
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.addCleanup(proc.wait)
         self.addCleanup(proc.kill)
-        wait_until("Vantik's frame", lambda: (self.frame() or {}).get("topmost"), timeout=30)
+        self.wait_for_frame_shown()
         return proc
 
     def test_paint_missing(self):

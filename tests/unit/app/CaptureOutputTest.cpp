@@ -1,7 +1,9 @@
 #include "app/BitmapImage.h"
+#include "app/GdiplusLibrary.h"
 #include "app/GdiplusState.h"
 #include "app/PutBitmapOnClipboard.h"
 #include "tests/unit/PixelTestSupport.h"
+#include "tests/unit/soak/ImportPatch.h"
 
 #include <gdiplus.h>
 #include <gtest/gtest.h>
@@ -110,6 +112,43 @@ TEST(GdiplusState, RunsOnlyWhileImagesExist)
     EXPECT_EQ(state.ImageCount(), 0);
     EXPECT_NE(GetModuleHandleA("gdiplus.dll"), nullptr);
     DeleteFileA(path.c_str());
+}
+
+// A system that does not know the flag limiting the search to the system
+// folder (Windows 7 without its update KB2533623) refuses it with
+// ERROR_INVALID_PARAMETER: GDI+ must still come from the system folder.
+using LoadLibraryExAFn = HMODULE(WINAPI*)(LPCSTR, HANDLE, DWORD);
+LoadLibraryExAFn g_loadLibraryExA = nullptr;
+int g_refusedSearchFlags = 0;
+
+HMODULE WINAPI RefuseSearchFlags(LPCSTR name, HANDLE file, DWORD flags)
+{
+    if ((flags & LOAD_LIBRARY_SEARCH_SYSTEM32) != 0) {
+        ++g_refusedSearchFlags;
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    return g_loadLibraryExA(name, file, flags);
+}
+
+TEST(GdiplusLibrary, ComesFromTheSystemFolderEvenWhereTheSearchFlagIsRefused)
+{
+    char folder[MAX_PATH] = {};
+    GetSystemDirectoryA(folder, MAX_PATH);
+    const std::string expected = std::string(folder) + "\\gdiplus.dll";
+    HMODULE module = nullptr;
+    {
+        ImportPatch refuse("kernel32.dll", "LoadLibraryExA", reinterpret_cast<void*>(&RefuseSearchFlags));
+        ASSERT_TRUE(refuse.Applied()) << "LoadLibraryExA is not imported by name";
+        g_loadLibraryExA = reinterpret_cast<LoadLibraryExAFn>(refuse.Original());
+        module = GdiplusLibrary::LoadFromSystemFolder();
+    }
+    EXPECT_EQ(g_refusedSearchFlags, 1) << "the search flag was not asked for";
+    ASSERT_NE(module, nullptr) << "no GDI+ where the flag is refused";
+    char loaded[MAX_PATH] = {};
+    GetModuleFileNameA(module, loaded, MAX_PATH);
+    EXPECT_EQ(lstrcmpiA(loaded, expected.c_str()), 0) << loaded;
+    FreeLibrary(module);
 }
 
 // Puts text on the clipboard, so a test can tell whether it was replaced.

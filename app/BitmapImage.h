@@ -18,8 +18,8 @@ public:
 
     // S_OK when the file was written; E_FAIL when GDI+ cannot start, has no
     // encoder for the format or reports an error; E_OUTOFMEMORY when a
-    // working buffer cannot be had.
-    HRESULT Save(const char* pszPath, const GUID& format);
+    // working buffer cannot be had. The path is UTF-16, as GDI+ takes it.
+    HRESULT Save(const wchar_t* pszPath, const GUID& format);
 
 private:
     HBITMAP m_hBitmap = nullptr;

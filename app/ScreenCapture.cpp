@@ -11,6 +11,8 @@
 #include <gdiplus.h>
 #include <shellapi.h>
 
+#include <string>
+
 namespace {
 
 RECT VirtualScreenRect()
@@ -40,11 +42,13 @@ void CopyScreenArea(CDC& screenDC, CDC& memDC, const RECT& area, CBitmap* pBitma
                      visible.bottom - visible.top, &screenDC, visible.left, visible.top, SRCCOPY);
 }
 
-// Starts Paint on the file and does not wait for it.
-void OpenInPaint(const CString& path)
+// Starts Paint on the file and does not wait for it. Wide throughout, so
+// that a temporary folder named outside the ANSI code page reaches Paint as
+// it is named.
+void OpenInPaint(const std::wstring& path)
 {
-    const CString parameters = PaintParameters(path);
-    ShellExecuteA(nullptr, "open", "mspaint.exe", parameters, "", SW_SHOW);
+    const std::wstring parameters = PaintParameters(path);
+    ShellExecuteW(nullptr, L"open", L"mspaint.exe", parameters.c_str(), L"", SW_SHOW);
 }
 
 } // namespace
@@ -67,11 +71,11 @@ void CaptureScreenArea(const RECT& area)
     // Once the clipboard has taken the bitmap it is the clipboard's: still
     // readable for the file, never to be deleted by us.
     const bool clipboardOwnsBitmap = PutBitmapOnClipboard(&bitmap);
-    const CString path = CurrentOutputPath();
+    const std::wstring path = CurrentOutputPath();
     {
         BitmapImage image;
         image.Attach(static_cast<HBITMAP>(bitmap.Detach()), !clipboardOwnsBitmap);
-        image.Save(path, Gdiplus::ImageFormatBMP);
+        image.Save(path.c_str(), Gdiplus::ImageFormatBMP);
         OpenInPaint(path);
     }
 }

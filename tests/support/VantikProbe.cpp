@@ -35,6 +35,8 @@
 //   probe lock-file PATH             opens the file with no sharing (making
 //                                    it), prints locked, holds it until the
 //                                    probe's input ends
+//   probe code-page                  acp=N, the ANSI code page programs of
+//                                    this environment get
 //   probe activate TITLE             makes that dialog the foreground window;
 //                                    prints foreground=0|1
 //   probe press-key TITLE VK N       activates it, then N presses of the key
@@ -517,7 +519,7 @@ int Usage()
 {
     std::fprintf(stderr, "usage: probe props|set-props S XY|frame|window T|label T F|dialog T|clipboard-bitmap FILE|set-clipboard-text T|"
                          "clipboard-text|hold-clipboard [MS]|pattern X Y W H|focus|frames|windows|lock-file PATH|"
-                         "activate T|press-key T VK N\n");
+                         "activate T|press-key T VK N|code-page\n");
     return 2;
 }
 
@@ -563,6 +565,10 @@ int main(int argc, char** argv)
         return Frames();
     if (cmd == "windows")
         return Windows();
+    if (cmd == "code-page") {
+        std::printf("acp=%u\n", GetACP());
+        return 0;
+    }
     if (cmd == "focus")
         return ShowWindowUntilClosed("Probe focus", 700, 600, 200, 100, FocusProc);
     return Usage();

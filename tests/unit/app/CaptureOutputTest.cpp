@@ -17,17 +17,17 @@ namespace {
 const std::vector<COLORREF> kPattern{RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255),
                                      RGB(255, 0, 255), RGB(254, 0, 255), RGB(12, 34, 56)};
 
-std::string TempFile(const char* name)
+std::wstring TempFile(const wchar_t* name)
 {
-    char dir[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, dir);
-    return std::string(dir) + name;
+    wchar_t dir[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, dir);
+    return std::wstring(dir) + name;
 }
 
 // Pixels of a BMP file, read back by the platform's own loader.
-std::vector<COLORREF> ReadBmpFile(const std::string& path)
+std::vector<COLORREF> ReadBmpFile(const std::wstring& path)
 {
-    HANDLE h = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    HANDLE h = LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
     if (h == nullptr)
         return {};
     CBitmap bitmap;
@@ -39,8 +39,8 @@ bool IsLiveGdiObject(HGDIOBJ h) { return GetObjectType(h) != 0; }
 
 TEST(BitmapImage, SavesExactPixelsAsBmpAndOverwrites)
 {
-    const std::string path = TempFile("bitmap image test.bmp");
-    DeleteFileA(path.c_str());
+    const std::wstring path = TempFile(L"bitmap image test.bmp");
+    DeleteFileW(path.c_str());
     {
         CBitmap first = MakeBitmap(3, 2, kPattern);
         BitmapImage image;
@@ -57,7 +57,7 @@ TEST(BitmapImage, SavesExactPixelsAsBmpAndOverwrites)
         ASSERT_EQ(image.Save(path.c_str(), Gdiplus::ImageFormatBMP), S_OK);
     }
     EXPECT_EQ(ReadBmpFile(path), second) << "the second save did not replace the file";
-    DeleteFileA(path.c_str());
+    DeleteFileW(path.c_str());
 }
 
 TEST(BitmapImage, FailuresAreReportedAsFailures)
@@ -66,11 +66,11 @@ TEST(BitmapImage, FailuresAreReportedAsFailures)
     BitmapImage image;
     image.Attach(bitmap.GetSafeHandle(), false);
     const GUID noSuchFormat{0x12345678, 0x1234, 0x1234, {1, 2, 3, 4, 5, 6, 7, 8}};
-    EXPECT_EQ(image.Save(TempFile("never.bmp").c_str(), noSuchFormat), E_FAIL);
-    EXPECT_EQ(image.Save("C:\\no such folder\\x\\vantikbitmap.bmp", Gdiplus::ImageFormatBMP), E_FAIL);
+    EXPECT_EQ(image.Save(TempFile(L"never.bmp").c_str(), noSuchFormat), E_FAIL);
+    EXPECT_EQ(image.Save(L"C:\\no such folder\\x\\vantikbitmap.bmp", Gdiplus::ImageFormatBMP), E_FAIL);
 
     BitmapImage empty;
-    EXPECT_EQ(empty.Save(TempFile("empty.bmp").c_str(), Gdiplus::ImageFormatBMP), E_FAIL);
+    EXPECT_EQ(empty.Save(TempFile(L"empty.bmp").c_str(), Gdiplus::ImageFormatBMP), E_FAIL);
 }
 
 TEST(BitmapImage, DeletesOnlyHandlesItMayDelete)
@@ -96,7 +96,7 @@ TEST(GdiplusState, RunsOnlyWhileImagesExist)
     GdiplusState& state = GdiplusState::Instance();
     EXPECT_FALSE(state.IsStarted());
     CBitmap bitmap = MakeBitmap(3, 2, kPattern);
-    const std::string path = TempFile("gdiplus state test.bmp");
+    const std::wstring path = TempFile(L"gdiplus state test.bmp");
     {
         BitmapImage outer;
         {
@@ -111,7 +111,7 @@ TEST(GdiplusState, RunsOnlyWhileImagesExist)
     EXPECT_FALSE(state.IsStarted()) << "still running after the last image went away";
     EXPECT_EQ(state.ImageCount(), 0);
     EXPECT_NE(GetModuleHandleA("gdiplus.dll"), nullptr);
-    DeleteFileA(path.c_str());
+    DeleteFileW(path.c_str());
 }
 
 // A system that does not know the flag limiting the search to the system

@@ -3,9 +3,9 @@
 #include <windows.h>
 
 // A bitmap handle on its way to a file: saves it through GDI+ in the format
-// asked for. Deletes the handle when destroyed unless someone else (the
-// clipboard) owns it. While any BitmapImage exists GDI+ may run; the last one
-// destroyed shuts it down.
+// asked for. Deletes the handle when destroyed unless it belongs elsewhere.
+// While any BitmapImage exists GDI+ may run; the last one destroyed shuts it
+// down.
 class BitmapImage {
 public:
     BitmapImage();

@@ -42,6 +42,21 @@ void CopyScreenArea(CDC& screenDC, CDC& memDC, const RECT& area, CBitmap* pBitma
                      visible.bottom - visible.top, &screenDC, visible.left, visible.top, SRCCOPY);
 }
 
+// An exact copy of the bitmap, in the screen's format; empty when the
+// bitmap is.
+void CopyBitmap(CDC& screenDC, CDC& memDC, CBitmap& bitmap, CBitmap* pCopy)
+{
+    if (bitmap.GetSafeHandle() == nullptr)
+        return;
+    const SIZE size = bitmap.GetSize();
+    pCopy->CreateCompatibleBitmap(&screenDC, size.cx, size.cy);
+    CDC copyDC;
+    copyDC.CreateCompatibleDC(&screenDC);
+    ScopedSelectObject selectSource(memDC, bitmap);
+    ScopedSelectObject selectCopy(copyDC, *pCopy);
+    copyDC.BitBlt(0, 0, size.cx, size.cy, &memDC, 0, 0, SRCCOPY);
+}
+
 // Starts Paint on the file and does not wait for it. Wide throughout, so
 // that a temporary folder named outside the ANSI code page reaches Paint as
 // it is named.
@@ -68,13 +83,18 @@ void CaptureScreenArea(const RECT& area)
     CBitmap bitmap;
     CopyScreenArea(screenDC, memDC, area, &bitmap);
 
-    // Once the clipboard has taken the bitmap it is the clipboard's: still
-    // readable for the file, never to be deleted by us.
-    const bool clipboardOwnsBitmap = PutBitmapOnClipboard(&bitmap);
+    // The clipboard gets a copy. A bitmap it has taken is the system's, which
+    // deletes it as soon as another program empties or takes the clipboard
+    // (a clipboard manager, a remote-desktop session), perhaps while the
+    // file is still being written: the file is written from our own.
+    CBitmap clipboardCopy;
+    CopyBitmap(screenDC, memDC, bitmap, &clipboardCopy);
+    if (PutBitmapOnClipboard(&clipboardCopy))
+        clipboardCopy.Detach();
     const std::wstring path = CurrentOutputPath();
     {
         BitmapImage image;
-        image.Attach(static_cast<HBITMAP>(bitmap.Detach()), !clipboardOwnsBitmap);
+        image.Attach(static_cast<HBITMAP>(bitmap.Detach()), true);
         image.Save(path.c_str(), Gdiplus::ImageFormatBMP);
         OpenInPaint(path);
     }

@@ -58,11 +58,22 @@ void CaptureOnce(int w, int h, const std::wstring& path, StepTimes* times)
         memDC.BitBlt(0, 0, w, h, &screenDC, 0, 0, SRCCOPY);
     }
     LARGE_INTEGER t1 = Now();
-    const bool taken = PutBitmapOnClipboard(&bitmap);
+    // The clipboard gets a copy, as in the program.
+    CBitmap copy;
+    copy.CreateCompatibleBitmap(&screenDC, w, h);
+    {
+        CDC copyDC;
+        copyDC.CreateCompatibleDC(&screenDC);
+        ScopedSelectObject selectSource(memDC, bitmap);
+        ScopedSelectObject selectCopy(copyDC, copy);
+        copyDC.BitBlt(0, 0, w, h, &memDC, 0, 0, SRCCOPY);
+    }
+    if (PutBitmapOnClipboard(&copy))
+        copy.Detach();
     LARGE_INTEGER t2 = Now();
     {
         BitmapImage image;
-        image.Attach(static_cast<HBITMAP>(bitmap.Detach()), !taken);
+        image.Attach(static_cast<HBITMAP>(bitmap.Detach()), true);
         image.Save(path.c_str(), Gdiplus::ImageFormatBMP);
     }
     LARGE_INTEGER t3 = Now();

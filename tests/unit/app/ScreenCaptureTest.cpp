@@ -5,6 +5,7 @@
 #include "app/ScreenCapture.h"
 #include "framework/CBitmap.h"
 #include "tests/unit/PixelTestSupport.h"
+#include "tests/unit/soak/ImportPatch.h"
 
 #include <gtest/gtest.h>
 
@@ -187,6 +188,72 @@ TEST(ScreenCapture, AnAreaPastTheScreensEdgeKeepsItsVisiblePixels)
     EXPECT_EQ(ClipboardBitmapPixels(), expected) << "the clipboard does not hold the visible part";
     DestroyWindow(hwnd);
     DeleteFileW(CurrentOutputPath().c_str());
+}
+
+// Empties the clipboard the moment a capture has handed its bitmap over, as
+// a clipboard manager or a remote-desktop session may: the system deletes a
+// handed-over bitmap when the clipboard is emptied. Under Wine only an
+// emptying by the process that set the bitmap deletes it (a second
+// program's leaves it alive until this process next touches the
+// clipboard), so the emptying is done here, right after the capture's
+// CloseClipboard.
+class ClipboardEmptiedAfterHandOver {
+public:
+    ClipboardEmptiedAfterHandOver()
+        : m_patch("user32.dll", "CloseClipboard", reinterpret_cast<void*>(&CloseThenEmpty))
+    {
+        s_pThis = this;
+    }
+    ~ClipboardEmptiedAfterHandOver() { s_pThis = nullptr; }
+    ClipboardEmptiedAfterHandOver(const ClipboardEmptiedAfterHandOver&) = delete;
+    ClipboardEmptiedAfterHandOver& operator=(const ClipboardEmptiedAfterHandOver&) = delete;
+
+    bool Applied() const { return m_patch.Applied(); }
+    // Whether a bitmap was handed over, and the emptying deleted it.
+    bool HandedOver() const { return m_handedOver; }
+    bool DeletedByEmptying() const { return m_deleted; }
+
+private:
+    static BOOL WINAPI CloseThenEmpty()
+    {
+        ClipboardEmptiedAfterHandOver& self = *s_pThis;
+        const auto close = reinterpret_cast<BOOL(WINAPI*)()>(self.m_patch.Original());
+        const BOOL closed = close();
+        if (!self.m_handedOver && OpenClipboard(nullptr)) {
+            HGDIOBJ bitmap = GetClipboardData(CF_BITMAP);
+            self.m_handedOver = bitmap != nullptr;
+            EmptyClipboard();
+            close();
+            self.m_deleted = bitmap != nullptr && GetObjectType(bitmap) == 0;
+        }
+        return closed;
+    }
+
+    static ClipboardEmptiedAfterHandOver* s_pThis;
+    ImportPatch m_patch;
+    bool m_handedOver = false;
+    bool m_deleted = false;
+};
+
+ClipboardEmptiedAfterHandOver* ClipboardEmptiedAfterHandOver::s_pThis = nullptr;
+
+TEST(ScreenCapture, TheFileKeepsTheAreaWhenTheClipboardIsEmptiedRightAfterTheHandOver)
+{
+    HWND hwnd = ShowPattern("VantikEmptiedPattern", 200, 150);
+    ASSERT_NE(hwnd, nullptr) << "the pattern never reached the screen";
+    const std::wstring output = CurrentOutputPath();
+    DeleteFileW(output.c_str());
+    {
+        ClipboardEmptiedAfterHandOver emptied;
+        ASSERT_TRUE(emptied.Applied()) << "CloseClipboard is not imported by name";
+        CaptureScreenArea(RECT{210, 170, 260, 200});
+        ASSERT_TRUE(emptied.HandedOver()) << "the capture handed no bitmap to the clipboard";
+        ASSERT_TRUE(emptied.DeletedByEmptying()) << "emptying the clipboard left its bitmap alive";
+    }
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
+    EXPECT_EQ(FilePixels(output), PatternPixels(10, 20, 50, 30)) << "the file lost the area";
+    DestroyWindow(hwnd);
+    DeleteFileW(output.c_str());
 }
 
 // The temporary folder as TMP and TEMP name it for this process, while this

@@ -6,7 +6,6 @@
 #include <cstring>
 #include <memory>
 #include <new>
-#include <string>
 
 namespace {
 
@@ -32,19 +31,6 @@ HRESULT FindEncoder(const GdiplusLibrary& gdiplus, const GUID& format, CLSID* pC
     return E_FAIL;
 }
 
-// The path in UTF-16, converted from the thread's ANSI code page.
-bool ToWidePath(const char* pszPath, std::wstring* pWide)
-{
-    const int length = MultiByteToWideChar(CP_THREAD_ACP, 0, pszPath, -1, nullptr, 0);
-    if (length <= 0)
-        return false;
-    pWide->assign(static_cast<size_t>(length), L'\0');
-    if (MultiByteToWideChar(CP_THREAD_ACP, 0, pszPath, -1, &(*pWide)[0], length) != length)
-        return false;
-    pWide->resize(static_cast<size_t>(length - 1));
-    return true;
-}
-
 } // namespace
 
 BitmapImage::BitmapImage()
@@ -68,7 +54,7 @@ void BitmapImage::Attach(HBITMAP hBitmap, bool bMayDelete)
     m_bMayDelete = bMayDelete;
 }
 
-HRESULT BitmapImage::Save(const char* pszPath, const GUID& format)
+HRESULT BitmapImage::Save(const wchar_t* pszPath, const GUID& format)
 {
     if (!GdiplusState::Instance().Startup())
         return E_FAIL;
@@ -78,14 +64,11 @@ HRESULT BitmapImage::Save(const char* pszPath, const GUID& format)
     const HRESULT found = FindEncoder(gdiplus, format, &encoder);
     if (found != S_OK)
         return found;
-    std::wstring path;
-    if (!ToWidePath(pszPath != nullptr ? pszPath : "", &path))
-        return E_OUTOFMEMORY;
 
     Gdiplus::GpBitmap* image = nullptr;
     Gdiplus::Status status = gdiplus.CreateBitmapFromHBITMAP(m_hBitmap, nullptr, &image);
     if (status == Gdiplus::Ok) {
-        status = gdiplus.SaveImageToFile(image, path.c_str(), &encoder, nullptr);
+        status = gdiplus.SaveImageToFile(image, pszPath != nullptr ? pszPath : L"", &encoder, nullptr);
         gdiplus.DisposeImage(image);
     }
     return status == Gdiplus::Ok ? S_OK : E_FAIL;

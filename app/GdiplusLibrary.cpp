@@ -1,5 +1,7 @@
 #include "app/GdiplusLibrary.h"
 
+#include <string>
+
 namespace {
 
 template <typename Fn>
@@ -11,15 +13,31 @@ bool BindFunction(HMODULE module, const char* name, Fn* pFn)
 
 } // namespace
 
+HMODULE GdiplusLibrary::LoadFromSystemFolder()
+{
+    HMODULE module = LoadLibraryExA("gdiplus.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    // Windows 7 without its update KB2533623 refuses the flag: name the file
+    // in the system folder instead.
+    if (module == nullptr && GetLastError() == ERROR_INVALID_PARAMETER) {
+        char folder[MAX_PATH] = {};
+        const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+        if (length > 0 && length < MAX_PATH)
+            module = LoadLibraryA((std::string(folder, length) + "\\gdiplus.dll").c_str());
+    }
+    return module;
+}
+
 // Bound once, on the GUI thread, by the first save; a failed attempt is
-// repeated by the next one.
+// repeated by the next one, and lets go of the library it loaded.
 const GdiplusLibrary* GdiplusLibrary::Get()
 {
     static GdiplusLibrary library;
     static bool bound = false;
     if (!bound) {
-        HMODULE module = LoadLibraryA("gdiplus.dll");
+        HMODULE module = LoadFromSystemFolder();
         bound = module != nullptr && library.Bind(module);
+        if (module != nullptr && !bound)
+            FreeLibrary(module);
     }
     return bound ? &library : nullptr;
 }

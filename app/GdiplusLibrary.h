@@ -14,6 +14,9 @@ public:
     // The bound functions, or null when gdiplus.dll or one of them cannot
     // be had (then every GDI+ step fails as if GDI+ could not be started).
     static const GdiplusLibrary* Get();
+    // gdiplus.dll from the system folder, never one lying beside the
+    // program; null when it cannot be loaded.
+    static HMODULE LoadFromSystemFolder();
 
     decltype(&Gdiplus::GdiplusStartup) Startup = nullptr;
     decltype(&Gdiplus::GdiplusShutdown) Shutdown = nullptr;

@@ -2,24 +2,24 @@
 
 #include <windows.h>
 
-CString BuildOutputPath(const char* pszTempFolder)
+std::wstring BuildOutputPath(const wchar_t* pszTempFolder)
 {
-    CString path;
-    path.Format("%s", pszTempFolder != nullptr ? pszTempFolder : "");
-    path.TrimRight("\\");
-    path += "\\";
+    std::wstring path = pszTempFolder != nullptr ? pszTempFolder : L"";
+    const size_t kept = path.find_last_not_of(L'\\');
+    path.erase(kept == std::wstring::npos ? 0 : kept + 1);
+    path += L'\\';
     path += kOutputFileName;
     return path;
 }
 
-CString CurrentOutputPath()
+std::wstring CurrentOutputPath()
 {
-    char buffer[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, buffer);
+    wchar_t buffer[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, buffer);
     return BuildOutputPath(buffer);
 }
 
-CString PaintParameters(const CString& path)
+std::wstring PaintParameters(const std::wstring& path)
 {
-    return "\"" + path + "\"";
+    return L"\"" + path + L"\"";
 }

@@ -1,20 +1,20 @@
 #pragma once
 
-#include "framework/CString.h"
+#include <string>
 
 // Where a capture is written: "vantikbitmap.bmp" in the temporary folder,
-// the same file every time.
-inline constexpr const char* kOutputFileName = "vantikbitmap.bmp";
+// the same file every time. The path is kept in UTF-16 from the platform to
+// GDI+ and the shell: in the ANSI code page a folder named in another script
+// (a user name in Hebrew on a Western system) would turn into question marks.
+inline constexpr const wchar_t* kOutputFileName = L"vantikbitmap.bmp";
 
 // The output path for a temporary folder as the platform gives it: its
-// trailing backslashes removed (walking the text in the ANSI code page, so a
-// double-byte character ending in 0x5C stays whole), then
-// "\vantikbitmap.bmp" appended.
-CString BuildOutputPath(const char* pszTempFolder);
+// trailing backslashes removed, then "\vantikbitmap.bmp" appended.
+std::wstring BuildOutputPath(const wchar_t* pszTempFolder);
 
 // The output path in the current temporary folder.
-CString CurrentOutputPath();
+std::wstring CurrentOutputPath();
 
 // The parameter string that hands the file to Paint: the path in double
 // quotes, so that a folder with spaces names one file.
-CString PaintParameters(const CString& path);
+std::wstring PaintParameters(const std::wstring& path);

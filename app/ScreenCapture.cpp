@@ -11,6 +11,8 @@
 #include <gdiplus.h>
 #include <shellapi.h>
 
+#include <string>
+
 namespace {
 
 RECT VirtualScreenRect()
@@ -40,11 +42,28 @@ void CopyScreenArea(CDC& screenDC, CDC& memDC, const RECT& area, CBitmap* pBitma
                      visible.bottom - visible.top, &screenDC, visible.left, visible.top, SRCCOPY);
 }
 
-// Starts Paint on the file and does not wait for it.
-void OpenInPaint(const CString& path)
+// An exact copy of the bitmap, in the screen's format; empty when the
+// bitmap is.
+void CopyBitmap(CDC& screenDC, CDC& memDC, CBitmap& bitmap, CBitmap* pCopy)
 {
-    const CString parameters = PaintParameters(path);
-    ShellExecuteA(nullptr, "open", "mspaint.exe", parameters, "", SW_SHOW);
+    if (bitmap.GetSafeHandle() == nullptr)
+        return;
+    const SIZE size = bitmap.GetSize();
+    pCopy->CreateCompatibleBitmap(&screenDC, size.cx, size.cy);
+    CDC copyDC;
+    copyDC.CreateCompatibleDC(&screenDC);
+    ScopedSelectObject selectSource(memDC, bitmap);
+    ScopedSelectObject selectCopy(copyDC, *pCopy);
+    copyDC.BitBlt(0, 0, size.cx, size.cy, &memDC, 0, 0, SRCCOPY);
+}
+
+// Starts Paint on the file and does not wait for it. Wide throughout, so
+// that a temporary folder named outside the ANSI code page reaches Paint as
+// it is named.
+void OpenInPaint(const std::wstring& path)
+{
+    const std::wstring parameters = PaintParameters(path);
+    ShellExecuteW(nullptr, L"open", L"mspaint.exe", parameters.c_str(), L"", SW_SHOW);
 }
 
 } // namespace
@@ -64,14 +83,19 @@ void CaptureScreenArea(const RECT& area)
     CBitmap bitmap;
     CopyScreenArea(screenDC, memDC, area, &bitmap);
 
-    // Once the clipboard has taken the bitmap it is the clipboard's: still
-    // readable for the file, never to be deleted by us.
-    const bool clipboardOwnsBitmap = PutBitmapOnClipboard(&bitmap);
-    const CString path = CurrentOutputPath();
+    // The clipboard gets a copy. A bitmap it has taken is the system's, which
+    // deletes it as soon as another program empties or takes the clipboard
+    // (a clipboard manager, a remote-desktop session), perhaps while the
+    // file is still being written: the file is written from our own.
+    CBitmap clipboardCopy;
+    CopyBitmap(screenDC, memDC, bitmap, &clipboardCopy);
+    if (PutBitmapOnClipboard(&clipboardCopy))
+        clipboardCopy.Detach();
+    const std::wstring path = CurrentOutputPath();
     {
         BitmapImage image;
-        image.Attach(static_cast<HBITMAP>(bitmap.Detach()), !clipboardOwnsBitmap);
-        image.Save(path, Gdiplus::ImageFormatBMP);
+        image.Attach(static_cast<HBITMAP>(bitmap.Detach()), true);
+        image.Save(path.c_str(), Gdiplus::ImageFormatBMP);
         OpenInPaint(path);
     }
 }

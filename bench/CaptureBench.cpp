@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 namespace {
@@ -43,7 +44,7 @@ struct StepTimes {
     std::vector<double> read, clipboard, save;
 };
 
-void CaptureOnce(int w, int h, const CString& path, StepTimes* times)
+void CaptureOnce(int w, int h, const std::wstring& path, StepTimes* times)
 {
     CClientDC screenDC(CWnd::GetDesktopWindow());
     CDC memDC;
@@ -57,12 +58,23 @@ void CaptureOnce(int w, int h, const CString& path, StepTimes* times)
         memDC.BitBlt(0, 0, w, h, &screenDC, 0, 0, SRCCOPY);
     }
     LARGE_INTEGER t1 = Now();
-    const bool taken = PutBitmapOnClipboard(&bitmap);
+    // The clipboard gets a copy, as in the program.
+    CBitmap copy;
+    copy.CreateCompatibleBitmap(&screenDC, w, h);
+    {
+        CDC copyDC;
+        copyDC.CreateCompatibleDC(&screenDC);
+        ScopedSelectObject selectSource(memDC, bitmap);
+        ScopedSelectObject selectCopy(copyDC, copy);
+        copyDC.BitBlt(0, 0, w, h, &memDC, 0, 0, SRCCOPY);
+    }
+    if (PutBitmapOnClipboard(&copy))
+        copy.Detach();
     LARGE_INTEGER t2 = Now();
     {
         BitmapImage image;
-        image.Attach(static_cast<HBITMAP>(bitmap.Detach()), !taken);
-        image.Save(path, Gdiplus::ImageFormatBMP);
+        image.Attach(static_cast<HBITMAP>(bitmap.Detach()), true);
+        image.Save(path.c_str(), Gdiplus::ImageFormatBMP);
     }
     LARGE_INTEGER t3 = Now();
     times->read.push_back(Milliseconds(t0, t1));
@@ -75,7 +87,7 @@ void CaptureOnce(int w, int h, const CString& path, StepTimes* times)
 int main()
 {
     const SIZE sizes[] = {{180, 153}, {320, 240}, {640, 480}, {1000, 700}};
-    const CString path = BuildOutputPath("C:\\");
+    const std::wstring path = BuildOutputPath(L"C:\\");
     std::printf("capture steps, median of %d runs, milliseconds\n", kRuns);
     std::printf("%-10s %10s %10s %10s %10s\n", "viewport", "read", "clipboard", "bmp save", "total");
     for (const SIZE& s : sizes) {
@@ -89,6 +101,6 @@ int main()
         std::snprintf(label, sizeof label, "%ldx%ld", s.cx, s.cy);
         std::printf("%-10s %10.1f %10.1f %10.1f %10.1f\n", label, read, clipboard, save, read + clipboard + save);
     }
-    DeleteFileA(path);
+    DeleteFileW(path.c_str());
     return 0;
 }

@@ -215,10 +215,11 @@ class Journey:
     # -- Paint ---------------------------------------------------------------
 
     def paint_log(self):
-        """Command lines of every start of the Paint stand-in, oldest first."""
+        """Command lines of every start of the Paint stand-in, oldest first
+        (the stand-in logs them in UTF-8)."""
         try:
             with open(self.paint_log_path, "rb") as f:
-                return [line.rstrip(b"\r\n").decode("gbk", "replace") for line in f if line.strip()]
+                return [line.rstrip(b"\r\n").decode("utf-8", "replace") for line in f if line.strip()]
         except FileNotFoundError:
             return []
 

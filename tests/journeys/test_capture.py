@@ -1,12 +1,15 @@
 """Capturing: what lies under the viewport goes, pixel for pixel, to the
 clipboard, into vantikbitmap.bmp in the temporary folder and to Paint, from
-the camera button and from Ctrl+C while another program has the focus."""
+the camera button and from Ctrl+C while another program has the focus; also
+where the temporary folder is named in a script the system's code page
+lacks."""
 
 import os
 import shutil
 import subprocess
 import unittest
 
+from capturing import CaptureJourney
 from journey import wait_until
 from vantik import VantikJourney, pattern_colour, read_bmp
 
@@ -99,6 +102,36 @@ class Capture(VantikJourney):
         self.click_panel("camera")
         self.wait_for_captures(2)
         self.assertIsNotNone(self.frame(), "Vantik is gone")
+
+
+class CaptureIntoAForeignTemporaryFolder(CaptureJourney):
+    """A user on a Western system (code page 1252) whose temporary folder is
+    named in Thai, which neither that code page nor 936 can hold."""
+
+    folder = "ภาพหน้าจอ"
+
+    def temp_folder(self):
+        return os.path.join(super().temp_folder(), self.folder)
+
+    def test_the_file_is_written_there_and_paint_gets_its_true_path(self):
+        user = os.path.basename(os.path.dirname(super().temp_folder()))
+        windows_folder = f"C:\\users\\{user}\\Temp\\{self.folder}"
+        os.makedirs(self.temp_folder())
+        # Wine takes a program's TEMP and TMP from the logon's registry, not
+        # from the Unix environment, and its code page from the Unix locale.
+        for name in ("TEMP", "TMP"):
+            code, out = self.j.run("reg", "add", "HKCU\\Environment", "/v", name, "/t", "REG_SZ", "/d",
+                                   windows_folder, "/f")
+            self.assertEqual(code, 0, out)
+        self.j.env["LC_ALL"] = "C.UTF-8"
+        self.assertEqual(self.probe("code-page"), "acp=1252")
+
+        self.start_vantik()
+        expected = self.expected_pixels(self.frame_rect())
+        self.click_panel("camera")
+        log = self.wait_for_captures(1)
+        self.assert_delivered(expected)
+        self.assertTrue(log[0].endswith(f' "{windows_folder}\\vantikbitmap.bmp"'), log[0])
 
 
 if __name__ == "__main__":

@@ -1,7 +1,8 @@
 """A capture when its outputs fail: the clipboard held by another program, the
 BMP file locked or a folder in its place, GDI+ failing, Paint missing. Each
 step that fails is skipped without a word, the others still happen, and the
-capture after the fault is over delivers everything again."""
+capture after the fault is over delivers everything again. And a gdiplus.dll
+planted beside the program is never loaded."""
 
 import os
 import shutil
@@ -99,21 +100,29 @@ class Faults(CaptureJourney):
         self.wait_for_captures(4)
         self.assert_delivered(expected)
 
+    def gdiplus_stand_in(self):
+        return os.path.join(os.path.dirname(self.vantik_exe), "stand-ins", "gdiplusfault.dll")
+
+    def prefer_a_native_gdiplus(self):
+        """Wine, unlike Windows, prefers its own GDI+ to a gdiplus.dll file
+        it finds; from now on programs of this logon take the file."""
+        self.j.env["WINEDLLOVERRIDES"] += ";gdiplus=n,b"
+
     def test_gdiplus_failing_to_start_or_to_save(self):
-        # A copy of Vantik with the failing stand-in beside it, loaded in
-        # place of the system's GDI+ for this program only.
-        folder = os.path.join(self.j.work, "gdiplus-fault")
-        mode_file = os.path.join(folder, "gdiplus-fault.txt")
-        calls_file = os.path.join(folder, "gdiplus-calls.log")
+        # The failing stand-in in place of the system's GDI+, in this logon's
+        # own prefix; the real one stays beside it under another name.
+        system32 = os.path.join(self.j.prefix, "drive_c", "windows", "system32")
+        os.rename(os.path.join(system32, "gdiplus.dll"), os.path.join(system32, "gdiplus-real.dll"))
+        shutil.copy(self.gdiplus_stand_in(), os.path.join(system32, "gdiplus.dll"))
+        mode_file = os.path.join(system32, "gdiplus-fault.txt")
+        calls_file = os.path.join(system32, "gdiplus-calls.log")
 
         def calls():
             with open(calls_file) as f:
                 return f.read().splitlines()
 
-        env = dict(self.j.env)
-        env["WINEDLLOVERRIDES"] += ";gdiplus=n,b"
-        stand_in = os.path.join(os.path.dirname(self.vantik_exe), "stand-ins", "gdiplusfault.dll")
-        proc = self.start_copy(folder, (stand_in, "gdiplus.dll"), env=env)
+        self.prefer_a_native_gdiplus()
+        proc = self.start_vantik()
         self.remove_output_file()
 
         with open(mode_file, "w") as f:
@@ -145,18 +154,34 @@ class Faults(CaptureJourney):
         self.assert_delivered(expected)
         self.assertIsNone(proc.poll(), "Vantik ended")
 
-    def start_copy(self, folder, *extra_files, env=None):
+    def test_a_gdiplus_planted_beside_the_program_is_never_loaded(self):
+        # Run from a downloads folder where someone left a gdiplus.dll: the
+        # recording stand-in, which notes every program that loads it.
+        folder = os.path.join(self.j.work, "downloads")
+        self.prefer_a_native_gdiplus()
+        self.start_copy(folder, (self.gdiplus_stand_in(), "gdiplus.dll"))
+        self.remove_output_file()
+        expected = self.expected_pixels(self.frame_rect())
+        self.click_panel("camera")
+        self.wait_for_captures(1)
+        self.assert_delivered(expected)
+        for log in ("gdiplus-loaded.log", "gdiplus-calls.log"):
+            if os.path.exists(os.path.join(folder, log)):
+                with open(os.path.join(folder, log)) as f:
+                    self.fail(f"the planted gdiplus.dll was loaded; its {log}: {f.read()!r}")
+
+    def start_copy(self, folder, *extra_files):
         """Starts a copy of Vantik from a folder of the journey's own, with the
-        given files beside it; env replaces the session's environment."""
+        given files beside it."""
         os.makedirs(folder)
         shutil.copy(self.vantik_exe, folder)
         for source, name in extra_files:
             shutil.copy(source, os.path.join(folder, name))
-        proc = subprocess.Popen(["wine", os.path.join(folder, "vantik.exe")], env=env or self.j.env,
+        proc = subprocess.Popen(["wine", os.path.join(folder, "vantik.exe")], env=self.j.env,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.addCleanup(proc.wait)
         self.addCleanup(proc.kill)
-        wait_until("Vantik's frame", lambda: (self.frame() or {}).get("topmost"), timeout=30)
+        self.wait_for_frame_shown()
         return proc
 
     def test_paint_missing(self):

@@ -90,6 +90,7 @@ class VantikJourney(JourneyTestCase):
             "excluded": int(f["excluded"]),
             "hole": int(f["hole"]),
             "work": tuple(int(v) for v in f["work"].split(",")),
+            "visible": f["visible"] == "1",
         }
 
     def frame_rect(self):
@@ -115,8 +116,17 @@ class VantikJourney(JourneyTestCase):
     def start_vantik(self):
         """Starts Vantik and waits for its frame to be shown, topmost."""
         proc = self.j.start(self.vantik_exe)
-        wait_until("Vantik's frame", lambda: (self.frame() or {}).get("topmost"), timeout=30)
+        self.wait_for_frame_shown()
         return proc
+
+    def wait_for_frame_shown(self):
+        """Waits for the frame to be topmost and visible. Topmost alone is not
+        enough: the frame takes the topmost band before it is placed and
+        sized, and is shown once it is."""
+        def shown():
+            f = self.frame() or {}
+            return f.get("topmost") and f.get("visible")
+        wait_until("Vantik's frame", shown, timeout=30)
 
     def wait_for_rect(self, rect, what="the frame's rectangle"):
         seen = []

@@ -1,14 +1,17 @@
 // A stand-in for gdiplus.dll that makes GDI+ fail on demand, for the fault
 // journeys. Built as gdiplusfault.dll in a folder of its own; a journey
-// copies it, as gdiplus.dll, next to a copy of vantik.exe in its own work
-// folder, never next to the build's programs.
+// installs it as gdiplus.dll in the system folder of its own Wine prefix,
+// keeping the real one beside it as gdiplus-real.dll, or plants it beside a
+// copy of vantik.exe to show that it is not loaded from there. Never next
+// to the build's programs.
 //
 // Every call reads gdiplus-fault.txt beside the DLL:
 //   startup   GdiplusStartup fails
 //   save      GdipSaveImageToFile fails, writing nothing
-//   (no file, or anything else)  every call goes to the system's GDI+
-// Each call it takes is appended to gdiplus-calls.log beside it, so a test
-// can tell that the stand-in, not the system's GDI+, was loaded.
+//   (no file, or anything else)  every call goes to the real GDI+
+// Each call it takes is appended to gdiplus-calls.log beside it, and each
+// process that loads it to gdiplus-loaded.log, so a test can tell whether
+// the stand-in, not the system's GDI+, was loaded.
 #include <windows.h>
 
 #include <cstdio>
@@ -57,18 +60,39 @@ void Record(const char* call, const std::string& mode)
     std::fclose(f);
 }
 
-// The system's GDI+, loaded by full path: this module has its name.
+// The real GDI+, loaded by full path, as this module has its name:
+// gdiplus-real.dll beside it where there is one, else the system's.
 FARPROC Real(const char* name)
 {
     static HMODULE real = nullptr;
     if (real == nullptr) {
-        char dir[MAX_PATH] = {};
-        GetSystemDirectoryA(dir, MAX_PATH);
-        real = LoadLibraryA((std::string(dir) + "\\gdiplus.dll").c_str());
+        real = LoadLibraryA(BesideSelf("gdiplus-real.dll").c_str());
+        if (real == nullptr) {
+            char dir[MAX_PATH] = {};
+            GetSystemDirectoryA(dir, MAX_PATH);
+            real = LoadLibraryA((std::string(dir) + "\\gdiplus.dll").c_str());
+        }
         if (real == g_self)
             real = nullptr;
     }
     return real != nullptr ? GetProcAddress(real, name) : nullptr;
+}
+
+// Appends the loading program's path to gdiplus-loaded.log, through
+// kernel32's file calls, as the loader lock is held.
+void RecordLoad()
+{
+    char program[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, program, MAX_PATH - 2);
+    program[length] = '\r';
+    program[length + 1] = '\n';
+    HANDLE log = CreateFileA(BesideSelf("gdiplus-loaded.log").c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                             OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (log == INVALID_HANDLE_VALUE)
+        return;
+    DWORD written = 0;
+    WriteFile(log, program, length + 2, &written, nullptr);
+    CloseHandle(log);
 }
 
 template <typename Fn>
@@ -83,8 +107,10 @@ extern "C" {
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
 {
-    if (reason == DLL_PROCESS_ATTACH)
+    if (reason == DLL_PROCESS_ATTACH) {
         g_self = instance;
+        RecordLoad();
+    }
     return TRUE;
 }
 

@@ -7,8 +7,9 @@
 //   probe props                      size=N xy=N (the two property values)
 //   probe set-props SIZE XY          sets both property values (0 removes)
 //   probe frame                      rect=l,t,r,b topmost=0|1 excluded=N hole=N
-//                                    work=l,t,r,b (pixels cut from the window;
-//                                    of them, in the viewport; the work area)
+//                                    work=l,t,r,b visible=0|1 (pixels cut
+//                                    from the window; of them, in the
+//                                    viewport; the work area)
 //   probe window TITLE               rect=l,t,r,b zoomed=0|1 of a dialog window
 //   probe label TEXT FILE            the size label as the frame draws it, as
 //                                    a 24-bit BMP, magenta where it leaves the
@@ -121,8 +122,9 @@ int Frame()
     DeleteObject(rgn);
     RECT work{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    std::printf("rect=%ld,%ld,%ld,%ld topmost=%d excluded=%d hole=%d work=%ld,%ld,%ld,%ld\n", wr.left, wr.top,
-                wr.right, wr.bottom, topmost ? 1 : 0, excluded, hole, work.left, work.top, work.right, work.bottom);
+    std::printf("rect=%ld,%ld,%ld,%ld topmost=%d excluded=%d hole=%d work=%ld,%ld,%ld,%ld visible=%d\n", wr.left,
+                wr.top, wr.right, wr.bottom, topmost ? 1 : 0, excluded, hole, work.left, work.top, work.right,
+                work.bottom, IsWindowVisible(frame) ? 1 : 0);
     return 0;
 }
 

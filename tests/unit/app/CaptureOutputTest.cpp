@@ -1,7 +1,9 @@
 #include "app/BitmapImage.h"
+#include "app/GdiplusLibrary.h"
 #include "app/GdiplusState.h"
 #include "app/PutBitmapOnClipboard.h"
 #include "tests/unit/PixelTestSupport.h"
+#include "tests/unit/soak/ImportPatch.h"
 
 #include <gdiplus.h>
 #include <gtest/gtest.h>
@@ -15,17 +17,17 @@ namespace {
 const std::vector<COLORREF> kPattern{RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255),
                                      RGB(255, 0, 255), RGB(254, 0, 255), RGB(12, 34, 56)};
 
-std::string TempFile(const char* name)
+std::wstring TempFile(const wchar_t* name)
 {
-    char dir[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, dir);
-    return std::string(dir) + name;
+    wchar_t dir[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, dir);
+    return std::wstring(dir) + name;
 }
 
 // Pixels of a BMP file, read back by the platform's own loader.
-std::vector<COLORREF> ReadBmpFile(const std::string& path)
+std::vector<COLORREF> ReadBmpFile(const std::wstring& path)
 {
-    HANDLE h = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    HANDLE h = LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
     if (h == nullptr)
         return {};
     CBitmap bitmap;
@@ -37,8 +39,8 @@ bool IsLiveGdiObject(HGDIOBJ h) { return GetObjectType(h) != 0; }
 
 TEST(BitmapImage, SavesExactPixelsAsBmpAndOverwrites)
 {
-    const std::string path = TempFile("bitmap image test.bmp");
-    DeleteFileA(path.c_str());
+    const std::wstring path = TempFile(L"bitmap image test.bmp");
+    DeleteFileW(path.c_str());
     {
         CBitmap first = MakeBitmap(3, 2, kPattern);
         BitmapImage image;
@@ -55,7 +57,7 @@ TEST(BitmapImage, SavesExactPixelsAsBmpAndOverwrites)
         ASSERT_EQ(image.Save(path.c_str(), Gdiplus::ImageFormatBMP), S_OK);
     }
     EXPECT_EQ(ReadBmpFile(path), second) << "the second save did not replace the file";
-    DeleteFileA(path.c_str());
+    DeleteFileW(path.c_str());
 }
 
 TEST(BitmapImage, FailuresAreReportedAsFailures)
@@ -64,11 +66,11 @@ TEST(BitmapImage, FailuresAreReportedAsFailures)
     BitmapImage image;
     image.Attach(bitmap.GetSafeHandle(), false);
     const GUID noSuchFormat{0x12345678, 0x1234, 0x1234, {1, 2, 3, 4, 5, 6, 7, 8}};
-    EXPECT_EQ(image.Save(TempFile("never.bmp").c_str(), noSuchFormat), E_FAIL);
-    EXPECT_EQ(image.Save("C:\\no such folder\\x\\vantikbitmap.bmp", Gdiplus::ImageFormatBMP), E_FAIL);
+    EXPECT_EQ(image.Save(TempFile(L"never.bmp").c_str(), noSuchFormat), E_FAIL);
+    EXPECT_EQ(image.Save(L"C:\\no such folder\\x\\vantikbitmap.bmp", Gdiplus::ImageFormatBMP), E_FAIL);
 
     BitmapImage empty;
-    EXPECT_EQ(empty.Save(TempFile("empty.bmp").c_str(), Gdiplus::ImageFormatBMP), E_FAIL);
+    EXPECT_EQ(empty.Save(TempFile(L"empty.bmp").c_str(), Gdiplus::ImageFormatBMP), E_FAIL);
 }
 
 TEST(BitmapImage, DeletesOnlyHandlesItMayDelete)
@@ -94,7 +96,7 @@ TEST(GdiplusState, RunsOnlyWhileImagesExist)
     GdiplusState& state = GdiplusState::Instance();
     EXPECT_FALSE(state.IsStarted());
     CBitmap bitmap = MakeBitmap(3, 2, kPattern);
-    const std::string path = TempFile("gdiplus state test.bmp");
+    const std::wstring path = TempFile(L"gdiplus state test.bmp");
     {
         BitmapImage outer;
         {
@@ -109,7 +111,44 @@ TEST(GdiplusState, RunsOnlyWhileImagesExist)
     EXPECT_FALSE(state.IsStarted()) << "still running after the last image went away";
     EXPECT_EQ(state.ImageCount(), 0);
     EXPECT_NE(GetModuleHandleA("gdiplus.dll"), nullptr);
-    DeleteFileA(path.c_str());
+    DeleteFileW(path.c_str());
+}
+
+// A system that does not know the flag limiting the search to the system
+// folder (Windows 7 without its update KB2533623) refuses it with
+// ERROR_INVALID_PARAMETER: GDI+ must still come from the system folder.
+using LoadLibraryExAFn = HMODULE(WINAPI*)(LPCSTR, HANDLE, DWORD);
+LoadLibraryExAFn g_loadLibraryExA = nullptr;
+int g_refusedSearchFlags = 0;
+
+HMODULE WINAPI RefuseSearchFlags(LPCSTR name, HANDLE file, DWORD flags)
+{
+    if ((flags & LOAD_LIBRARY_SEARCH_SYSTEM32) != 0) {
+        ++g_refusedSearchFlags;
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    return g_loadLibraryExA(name, file, flags);
+}
+
+TEST(GdiplusLibrary, ComesFromTheSystemFolderEvenWhereTheSearchFlagIsRefused)
+{
+    char folder[MAX_PATH] = {};
+    GetSystemDirectoryA(folder, MAX_PATH);
+    const std::string expected = std::string(folder) + "\\gdiplus.dll";
+    HMODULE module = nullptr;
+    {
+        ImportPatch refuse("kernel32.dll", "LoadLibraryExA", reinterpret_cast<void*>(&RefuseSearchFlags));
+        ASSERT_TRUE(refuse.Applied()) << "LoadLibraryExA is not imported by name";
+        g_loadLibraryExA = reinterpret_cast<LoadLibraryExAFn>(refuse.Original());
+        module = GdiplusLibrary::LoadFromSystemFolder();
+    }
+    EXPECT_EQ(g_refusedSearchFlags, 1) << "the search flag was not asked for";
+    ASSERT_NE(module, nullptr) << "no GDI+ where the flag is refused";
+    char loaded[MAX_PATH] = {};
+    GetModuleFileNameA(module, loaded, MAX_PATH);
+    EXPECT_EQ(lstrcmpiA(loaded, expected.c_str()), 0) << loaded;
+    FreeLibrary(module);
 }
 
 // Puts text on the clipboard, so a test can tell whether it was replaced.

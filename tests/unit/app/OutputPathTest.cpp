@@ -7,29 +7,29 @@
 
 namespace {
 
-std::string Path(const char* folder) { return BuildOutputPath(folder).GetString(); }
+std::wstring Path(const wchar_t* folder) { return BuildOutputPath(folder); }
 
 TEST(OutputPath, TrailingBackslashesAreTrimmed)
 {
-    EXPECT_EQ(Path("C:\\TEMP\\"), "C:\\TEMP\\vantikbitmap.bmp");
-    EXPECT_EQ(Path("C:\\TEMP\\\\"), "C:\\TEMP\\vantikbitmap.bmp");
-    EXPECT_EQ(Path("C:\\TEMP"), "C:\\TEMP\\vantikbitmap.bmp");
-    EXPECT_EQ(Path("C:\\"), "C:\\vantikbitmap.bmp");
-    EXPECT_EQ(Path(""), "\\vantikbitmap.bmp");
+    EXPECT_EQ(Path(L"C:\\TEMP\\"), L"C:\\TEMP\\vantikbitmap.bmp");
+    EXPECT_EQ(Path(L"C:\\TEMP\\\\"), L"C:\\TEMP\\vantikbitmap.bmp");
+    EXPECT_EQ(Path(L"C:\\TEMP"), L"C:\\TEMP\\vantikbitmap.bmp");
+    EXPECT_EQ(Path(L"C:\\"), L"C:\\vantikbitmap.bmp");
+    EXPECT_EQ(Path(L""), L"\\vantikbitmap.bmp");
 }
 
-TEST(OutputPath, DoubleByteCharacterEndingInBackslashByteStaysWhole)
+// 玕 is the GBK character AB 5C, whose trail byte is the backslash byte;
+// Hebrew is in neither code page 936 nor 1252.
+TEST(OutputPath, FolderNamesOutsideAsciiStayWhole)
 {
-    ASSERT_EQ(GetACP(), 936u);
-    // AB 5C is one GBK character whose trail byte is the backslash byte.
-    const std::string folder = "C:\\\xAB\x5C";
-    EXPECT_EQ(Path((folder + "\\").c_str()), folder + "\\vantikbitmap.bmp");
+    EXPECT_EQ(Path(L"C:\\\u7395\\"), L"C:\\\u7395\\vantikbitmap.bmp");
+    EXPECT_EQ(Path(L"C:\\Users\\\u05D3\u05E0\u05D4\\Temp\\"), L"C:\\Users\\\u05D3\u05E0\u05D4\\Temp\\vantikbitmap.bmp");
 }
 
 TEST(OutputPath, PaintGetsTheQuotedPath)
 {
-    EXPECT_EQ(std::string(PaintParameters("C:\\users\\John Smith\\Temp\\vantikbitmap.bmp")),
-              "\"C:\\users\\John Smith\\Temp\\vantikbitmap.bmp\"");
+    EXPECT_EQ(PaintParameters(L"C:\\users\\John Smith\\Temp\\vantikbitmap.bmp"),
+              L"\"C:\\users\\John Smith\\Temp\\vantikbitmap.bmp\"");
 }
 
 TEST(CaptureRect, ViewportMovedByTheWindowCorner)

@@ -5,6 +5,7 @@
 #include "app/ScreenCapture.h"
 #include "framework/CBitmap.h"
 #include "tests/unit/PixelTestSupport.h"
+#include "tests/unit/soak/ImportPatch.h"
 
 #include <gtest/gtest.h>
 
@@ -43,6 +44,62 @@ void PumpFor(DWORD ms)
     }
 }
 
+// A topmost 120 x 80 pattern window at (x, y), once its last pixel is on the
+// screen; null when it never gets there.
+HWND ShowPattern(const char* className, int x, int y)
+{
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = PatternProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = className;
+    RegisterClassA(&wc);
+    HWND hwnd = CreateWindowExA(WS_EX_TOPMOST, className, className, WS_POPUP | WS_VISIBLE, x, y, 120, 80, nullptr,
+                                nullptr, wc.hInstance, nullptr);
+    if (hwnd == nullptr)
+        return nullptr;
+    UpdateWindow(hwnd);
+    bool painted = false;
+    for (int i = 0; i < 100 && !painted; ++i) {
+        PumpFor(50);
+        HDC screen = GetDC(nullptr);
+        painted = GetPixel(screen, x + 119, y + 79) == PatternColour(119, 79);
+        ReleaseDC(nullptr, screen);
+    }
+    if (!painted)
+        DestroyWindow(hwnd);
+    return painted ? hwnd : nullptr;
+}
+
+// The pattern's pixels from (x0, y0) within it, w x h of them.
+std::vector<COLORREF> PatternPixels(int x0, int y0, int w, int h)
+{
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            pixels.push_back(PatternColour(x0 + x, y0 + y));
+    return pixels;
+}
+
+// The pixels of a BMP file; empty when there is none.
+std::vector<COLORREF> FilePixels(const std::wstring& path)
+{
+    HANDLE file = LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    if (file == nullptr)
+        return {};
+    CBitmap saved;
+    saved.Attach(file);
+    return ReadPixels(saved);
+}
+
+std::string Utf8(const std::wstring& text)
+{
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &utf8[0], size, nullptr, nullptr);
+    return utf8;
+}
+
 std::string ReadFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -51,63 +108,66 @@ std::string ReadFile(const std::string& path)
     return text.str();
 }
 
+// Sends the Paint stand-in's log to a file of the test's own while it
+// lives. The stand-in logs each command line in UTF-8.
+class PaintLog {
+public:
+    explicit PaintLog(const char* name)
+    {
+        char folder[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, folder);
+        m_path = std::string(folder) + name;
+        DeleteFileA(m_path.c_str());
+        SetEnvironmentVariableA("VANTIK_PAINT_LOG", m_path.c_str());
+    }
+    ~PaintLog()
+    {
+        SetEnvironmentVariableA("VANTIK_PAINT_LOG", nullptr);
+        DeleteFileA(m_path.c_str());
+    }
+    PaintLog(const PaintLog&) = delete;
+    PaintLog& operator=(const PaintLog&) = delete;
+
+    // The first start's command line, waited for; empty when none came.
+    std::string WaitForStart() const
+    {
+        std::string started;
+        for (int i = 0; i < 200 && started.empty(); ++i) {
+            Sleep(50);
+            started = ReadFile(m_path);
+        }
+        return started;
+    }
+
+private:
+    std::string m_path;
+};
+
 TEST(ScreenCapture, DeliversTheAreaToClipboardFileAndPaintWithGdiplusOnlyDuringIt)
 {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = PatternProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "VantikCapturePattern";
-    RegisterClassA(&wc);
-    HWND hwnd = CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "pattern", WS_POPUP | WS_VISIBLE, 200, 150, 120,
-                                80, nullptr, nullptr, wc.hInstance, nullptr);
-    ASSERT_NE(hwnd, nullptr);
-    UpdateWindow(hwnd);
-
-    char log[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, log);
-    const std::string paintLog = std::string(log) + "screen capture test paint.log";
-    DeleteFileA(paintLog.c_str());
-    SetEnvironmentVariableA("VANTIK_PAINT_LOG", paintLog.c_str());
-    const std::string output = CurrentOutputPath().GetString();
-    DeleteFileA(output.c_str());
+    HWND hwnd = ShowPattern("VantikCapturePattern", 200, 150);
+    ASSERT_NE(hwnd, nullptr) << "the pattern never reached the screen";
+    const PaintLog paint("screen capture test paint.log");
+    const std::wstring output = CurrentOutputPath();
+    DeleteFileW(output.c_str());
 
     // The area: 50 x 30 pixels starting 10, 20 into the pattern.
-    std::vector<COLORREF> expected;
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 50; ++x)
-            expected.push_back(PatternColour(10 + x, 20 + y));
+    const std::vector<COLORREF> expected = PatternPixels(10, 20, 50, 30);
     const RECT area{210, 170, 260, 200};
-    bool painted = false;
-    for (int i = 0; i < 100 && !painted; ++i) {
-        PumpFor(50);
-        HDC screen = GetDC(nullptr);
-        painted = GetPixel(screen, 259, 199) == PatternColour(59, 49);
-        ReleaseDC(nullptr, screen);
-    }
-    ASSERT_TRUE(painted) << "the pattern never reached the screen";
 
     EXPECT_FALSE(GdiplusState::Instance().IsStarted()) << "GDI+ runs before the capture";
     CaptureScreenArea(area);
     EXPECT_FALSE(GdiplusState::Instance().IsStarted()) << "GDI+ still runs after the capture";
 
     EXPECT_EQ(ClipboardBitmapPixels(), expected) << "the clipboard does not hold the area";
-    HANDLE file = LoadImageA(nullptr, output.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
-    ASSERT_NE(file, nullptr) << "no BMP at " << output;
-    CBitmap saved;
-    saved.Attach(file);
-    EXPECT_EQ(ReadPixels(saved), expected) << "the file does not hold the area";
+    EXPECT_EQ(FilePixels(output), expected) << "the file at " << Utf8(output) << " does not hold the area";
 
-    std::string started;
-    for (int i = 0; i < 200 && started.empty(); ++i) {
-        Sleep(50);
-        started = ReadFile(paintLog);
-    }
+    const std::string started = paint.WaitForStart();
     EXPECT_NE(started.find("mspaint"), std::string::npos) << started;
-    EXPECT_NE(started.find("\"" + output + "\""), std::string::npos) << "Paint was not given the quoted path: "
-                                                                       << started;
+    EXPECT_NE(started.find(Utf8(L"\"" + output + L"\"")), std::string::npos) << "Paint was not given the quoted path: "
+                                                                           << started;
     DestroyWindow(hwnd);
-    DeleteFileA(output.c_str());
-    DeleteFileA(paintLog.c_str());
+    DeleteFileW(output.c_str());
 }
 
 // A viewport hanging over the screen's edge: what shows of it is captured,
@@ -116,23 +176,8 @@ TEST(ScreenCapture, AnAreaPastTheScreensEdgeKeepsItsVisiblePixels)
 {
     const int sw = GetSystemMetrics(SM_CXVIRTUALSCREEN);
     const int sh = GetSystemMetrics(SM_CYVIRTUALSCREEN);
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = PatternProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "VantikCornerPattern";
-    RegisterClassA(&wc);
-    HWND hwnd = CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "corner", WS_POPUP | WS_VISIBLE, sw - 120, sh - 80,
-                                120, 80, nullptr, nullptr, wc.hInstance, nullptr);
-    ASSERT_NE(hwnd, nullptr);
-    UpdateWindow(hwnd);
-    bool painted = false;
-    for (int i = 0; i < 100 && !painted; ++i) {
-        PumpFor(50);
-        HDC screen = GetDC(nullptr);
-        painted = GetPixel(screen, sw - 1, sh - 1) == PatternColour(119, 79);
-        ReleaseDC(nullptr, screen);
-    }
-    ASSERT_TRUE(painted) << "the pattern never reached the screen";
+    HWND hwnd = ShowPattern("VantikCornerPattern", sw - 120, sh - 80);
+    ASSERT_NE(hwnd, nullptr) << "the pattern never reached the screen";
 
     // 50 x 30 of it on the screen, 30 more columns right and 20 rows below.
     std::vector<COLORREF> expected;
@@ -142,7 +187,127 @@ TEST(ScreenCapture, AnAreaPastTheScreensEdgeKeepsItsVisiblePixels)
     CaptureScreenArea(RECT{sw - 50, sh - 30, sw + 30, sh + 20});
     EXPECT_EQ(ClipboardBitmapPixels(), expected) << "the clipboard does not hold the visible part";
     DestroyWindow(hwnd);
-    DeleteFileA(CurrentOutputPath().GetString());
+    DeleteFileW(CurrentOutputPath().c_str());
+}
+
+// Empties the clipboard the moment a capture has handed its bitmap over, as
+// a clipboard manager or a remote-desktop session may: the system deletes a
+// handed-over bitmap when the clipboard is emptied. Under Wine only an
+// emptying by the process that set the bitmap deletes it (a second
+// program's leaves it alive until this process next touches the
+// clipboard), so the emptying is done here, right after the capture's
+// CloseClipboard.
+class ClipboardEmptiedAfterHandOver {
+public:
+    ClipboardEmptiedAfterHandOver()
+        : m_patch("user32.dll", "CloseClipboard", reinterpret_cast<void*>(&CloseThenEmpty))
+    {
+        s_pThis = this;
+    }
+    ~ClipboardEmptiedAfterHandOver() { s_pThis = nullptr; }
+    ClipboardEmptiedAfterHandOver(const ClipboardEmptiedAfterHandOver&) = delete;
+    ClipboardEmptiedAfterHandOver& operator=(const ClipboardEmptiedAfterHandOver&) = delete;
+
+    bool Applied() const { return m_patch.Applied(); }
+    // Whether a bitmap was handed over, and the emptying deleted it.
+    bool HandedOver() const { return m_handedOver; }
+    bool DeletedByEmptying() const { return m_deleted; }
+
+private:
+    static BOOL WINAPI CloseThenEmpty()
+    {
+        ClipboardEmptiedAfterHandOver& self = *s_pThis;
+        const auto close = reinterpret_cast<BOOL(WINAPI*)()>(self.m_patch.Original());
+        const BOOL closed = close();
+        if (!self.m_handedOver && OpenClipboard(nullptr)) {
+            HGDIOBJ bitmap = GetClipboardData(CF_BITMAP);
+            self.m_handedOver = bitmap != nullptr;
+            EmptyClipboard();
+            close();
+            self.m_deleted = bitmap != nullptr && GetObjectType(bitmap) == 0;
+        }
+        return closed;
+    }
+
+    static ClipboardEmptiedAfterHandOver* s_pThis;
+    ImportPatch m_patch;
+    bool m_handedOver = false;
+    bool m_deleted = false;
+};
+
+ClipboardEmptiedAfterHandOver* ClipboardEmptiedAfterHandOver::s_pThis = nullptr;
+
+TEST(ScreenCapture, TheFileKeepsTheAreaWhenTheClipboardIsEmptiedRightAfterTheHandOver)
+{
+    HWND hwnd = ShowPattern("VantikEmptiedPattern", 200, 150);
+    ASSERT_NE(hwnd, nullptr) << "the pattern never reached the screen";
+    const std::wstring output = CurrentOutputPath();
+    DeleteFileW(output.c_str());
+    {
+        ClipboardEmptiedAfterHandOver emptied;
+        ASSERT_TRUE(emptied.Applied()) << "CloseClipboard is not imported by name";
+        CaptureScreenArea(RECT{210, 170, 260, 200});
+        ASSERT_TRUE(emptied.HandedOver()) << "the capture handed no bitmap to the clipboard";
+        ASSERT_TRUE(emptied.DeletedByEmptying()) << "emptying the clipboard left its bitmap alive";
+    }
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
+    EXPECT_EQ(FilePixels(output), PatternPixels(10, 20, 50, 30)) << "the file lost the area";
+    DestroyWindow(hwnd);
+    DeleteFileW(output.c_str());
+}
+
+// The temporary folder as TMP and TEMP name it for this process, while this
+// lives.
+class TemporaryFolderSetTo {
+public:
+    explicit TemporaryFolderSetTo(const std::wstring& folder)
+        : m_tmp(Get(L"TMP")), m_temp(Get(L"TEMP"))
+    {
+        SetEnvironmentVariableW(L"TMP", folder.c_str());
+        SetEnvironmentVariableW(L"TEMP", folder.c_str());
+    }
+    ~TemporaryFolderSetTo()
+    {
+        SetEnvironmentVariableW(L"TMP", m_tmp.empty() ? nullptr : m_tmp.c_str());
+        SetEnvironmentVariableW(L"TEMP", m_temp.empty() ? nullptr : m_temp.c_str());
+    }
+    TemporaryFolderSetTo(const TemporaryFolderSetTo&) = delete;
+    TemporaryFolderSetTo& operator=(const TemporaryFolderSetTo&) = delete;
+
+private:
+    static std::wstring Get(const wchar_t* name)
+    {
+        wchar_t value[MAX_PATH] = {};
+        GetEnvironmentVariableW(name, value, MAX_PATH);
+        return value;
+    }
+    std::wstring m_tmp;
+    std::wstring m_temp;
+};
+
+// A user name in another script than the system's: the folder's name is in
+// neither code page 936 nor 1252 ("צילום מסך", Hebrew).
+TEST(ScreenCapture, ATemporaryFolderNamedOutsideTheCodePageGetsTheFileAndPaintItsTruePath)
+{
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"\u05E6\u05D9\u05DC\u05D5\u05DD \u05DE\u05E1\u05DA";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring output = folder + L"\\vantikbitmap.bmp";
+    DeleteFileW(output.c_str());
+    const PaintLog paint("foreign temporary folder paint.log");
+    {
+        const TemporaryFolderSetTo foreign(folder);
+        CaptureScreenArea(RECT{0, 0, 30, 20});
+    }
+    const std::vector<COLORREF> saved = FilePixels(output);
+    EXPECT_EQ(saved.size(), 30u * 20u) << "no BMP of the area at " << Utf8(output);
+    EXPECT_EQ(ClipboardBitmapPixels(), saved) << "the clipboard and the file differ";
+    const std::string started = paint.WaitForStart();
+    EXPECT_NE(started.find(Utf8(L"\"" + output + L"\"")), std::string::npos)
+        << "Paint was not given the true quoted path: " << started;
+    DeleteFileW(output.c_str());
+    RemoveDirectoryW(folder.c_str());
 }
 
 } // namespace

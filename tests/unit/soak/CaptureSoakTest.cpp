@@ -38,15 +38,15 @@ struct CaptureTally {
 
 // One press of the camera button, checking that it reached the clipboard
 // and the file: the file is removed first, so it exists only if written.
-void CaptureOnce(soak::SoakFrame& frame, const std::string& output, CaptureTally& tally)
+void CaptureOnce(soak::SoakFrame& frame, const std::wstring& output, CaptureTally& tally)
 {
-    DeleteFileA(output.c_str());
+    DeleteFileW(output.c_str());
     const DWORD sequence = GetClipboardSequenceNumber();
     frame.SendMessage(WM_COMMAND, IDC_BTN_CAPTURE, 0);
     PumpPending();
     if (GetClipboardSequenceNumber() != sequence)
         ++tally.clipboardChanged;
-    if (GetFileAttributesA(output.c_str()) != INVALID_FILE_ATTRIBUTES)
+    if (GetFileAttributesW(output.c_str()) != INVALID_FILE_ATTRIBUTES)
         ++tally.fileWritten;
 }
 
@@ -74,10 +74,10 @@ struct BmpFacts {
     unsigned long fileSize = 0;
 };
 
-BmpFacts ReadBmpFacts(const std::string& path)
+BmpFacts ReadBmpFacts(const std::wstring& path)
 {
     BmpFacts facts;
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path.c_str(), std::ios::binary);
     BITMAPFILEHEADER file{};
     BITMAPINFOHEADER info{};
     if (!in.read(reinterpret_cast<char*>(&file), sizeof file) || !in.read(reinterpret_cast<char*>(&info), sizeof info))
@@ -111,7 +111,7 @@ struct TrackedRun {
 
 // The soak proper, with the tracker made first thing in a function of its
 // own, so that no GDI call here was bound before it existed.
-[[gnu::noinline]] TrackedRun CapturesUnderTracker(soak::SoakFrame& frame, const std::string& output)
+[[gnu::noinline]] TrackedRun CapturesUnderTracker(soak::SoakFrame& frame, const std::wstring& output)
 {
     TrackedRun run;
     GdiHandleTracker gdi;
@@ -137,12 +137,12 @@ TEST(CaptureSoak, FiveHundredCapturesWithoutPaintLeaveNoGdiObjectsAndNoMemoryBeh
 {
     soak::FrameGeometryKept keepGeometry;
     soak::ShellExecuteRecorder paint;
-    ASSERT_TRUE(paint.Applied()) << "ShellExecuteA is not imported by name; Paint could not be kept away";
+    ASSERT_TRUE(paint.Applied()) << "ShellExecuteW is not imported by name; Paint could not be kept away";
     soak::SoakFrame frame;
     ASSERT_TRUE(frame.Open(kFrameAt, kViewport)) << "the capture frame did not open";
     ASSERT_EQ(frame.ViewportSize().cx, kViewport.cx);
     ASSERT_EQ(frame.ViewportSize().cy, kViewport.cy);
-    const std::string output = CurrentOutputPath().GetString();
+    const std::wstring output = CurrentOutputPath();
 
     CaptureTally warmUp;
     for (int i = 0; i < kWarmUpCaptures; ++i)
@@ -170,12 +170,13 @@ TEST(CaptureSoak, FiveHundredCapturesWithoutPaintLeaveNoGdiObjectsAndNoMemoryBeh
     // The captures really happened, each of them.
     EXPECT_EQ(tally.clipboardChanged, kCaptures) << "captures that did not reach the clipboard";
     EXPECT_EQ(tally.fileWritten, kCaptures) << "captures that wrote no file";
-    EXPECT_EQ(paint.Count("mspaint.exe", "\"" + output + "\""), kWarmUpCaptures + kCaptures) << paint.Describe();
+    EXPECT_EQ(paint.Count("mspaint.exe", soak::Utf8(L"\"" + output + L"\"")), kWarmUpCaptures + kCaptures)
+        << paint.Describe();
     EXPECT_EQ(paint.Total(), kWarmUpCaptures + kCaptures) << paint.Describe();
     EXPECT_EQ(clipboardSize.cx, kViewport.cx) << "the clipboard's bitmap after the soak";
     EXPECT_EQ(clipboardSize.cy, kViewport.cy) << "the clipboard's bitmap after the soak";
     const BmpFacts file = ReadBmpFacts(output);
-    EXPECT_TRUE(file.read) << "no BMP at " << output;
+    EXPECT_TRUE(file.read) << "no BMP at " << soak::Utf8(output);
     EXPECT_EQ(file.width, kViewport.cx);
     EXPECT_EQ(file.height, kViewport.cy);
     EXPECT_EQ(file.declaredSize, file.fileSize) << "the BMP's header disagrees with its length";
@@ -191,7 +192,7 @@ TEST(CaptureSoak, FiveHundredCapturesWithoutPaintLeaveNoGdiObjectsAndNoMemoryBeh
 
     frame.DestroyWindow();
     PumpPending();
-    DeleteFileA(output.c_str());
+    DeleteFileW(output.c_str());
 }
 
 } // namespace

@@ -7,15 +7,24 @@
 
 namespace soak {
 
+std::string Utf8(const std::wstring& text)
+{
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &utf8[0], size, nullptr, nullptr);
+    return utf8;
+}
+
 namespace {
 
 ShellExecuteRecorder* g_recorder = nullptr;
 
-HINSTANCE WINAPI RecordShellExecute(HWND, LPCSTR, LPCSTR file, LPCSTR parameters, LPCSTR, INT)
+HINSTANCE WINAPI RecordShellExecute(HWND, LPCWSTR, LPCWSTR file, LPCWSTR parameters, LPCWSTR, INT)
 {
     if (g_recorder != nullptr)
-        g_recorder->Record(file, parameters);
-    // What ShellExecuteA returns when the program is not found.
+        g_recorder->Record(Utf8(file != nullptr ? file : L""), Utf8(parameters != nullptr ? parameters : L""));
+    // What ShellExecuteW returns when the program is not found.
     return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_FNF));
 }
 
@@ -50,7 +59,7 @@ SIZE_T CommittedPrivateBytes()
 } // namespace
 
 ShellExecuteRecorder::ShellExecuteRecorder()
-    : m_patch("shell32.dll", "ShellExecuteA", reinterpret_cast<void*>(&RecordShellExecute))
+    : m_patch("shell32.dll", "ShellExecuteW", reinterpret_cast<void*>(&RecordShellExecute))
 {
     if (g_recorder != nullptr)
         throw std::logic_error("one ShellExecuteRecorder at a time");
@@ -62,9 +71,9 @@ ShellExecuteRecorder::~ShellExecuteRecorder()
     g_recorder = nullptr;
 }
 
-void ShellExecuteRecorder::Record(const char* file, const char* parameters)
+void ShellExecuteRecorder::Record(const std::string& file, const std::string& parameters)
 {
-    ++m_launches[{file != nullptr ? file : "", parameters != nullptr ? parameters : ""}];
+    ++m_launches[{file, parameters}];
 }
 
 int ShellExecuteRecorder::Count(const std::string& file, const std::string& parameters) const

@@ -10,9 +10,12 @@
 
 namespace soak {
 
-// Stands in for ShellExecuteA while it exists: every launch the program asks
-// for is counted by (file, parameters) and answered with 2, "file not
-// found", as on a machine without Paint. No process is started.
+// UTF-16 text in UTF-8.
+std::string Utf8(const std::wstring& text);
+
+// Stands in for ShellExecuteW while it exists: every launch the program asks
+// for is counted by (file, parameters), in UTF-8, and answered with 2, "file
+// not found", as on a machine without Paint. No process is started.
 class ShellExecuteRecorder {
 public:
     ShellExecuteRecorder();
@@ -26,7 +29,7 @@ public:
     // "file [parameters] x count; ..." for failure messages.
     std::string Describe() const;
 
-    void Record(const char* file, const char* parameters);
+    void Record(const std::string& file, const std::string& parameters);
 
 private:
     ImportPatch m_patch;

@@ -62,12 +62,6 @@ CCaptureFrameDlg::CCaptureFrameDlg(CWnd* pParent)
 
 CCaptureFrameDlg::~CCaptureFrameDlg() = default;
 
-const CRuntimeClass* CCaptureFrameDlg::GetThisClass()
-{
-    static const CRuntimeClass rc{"CCaptureFrameDlg", CVelDialog::GetThisClass()};
-    return &rc;
-}
-
 const MessageMap* CCaptureFrameDlg::GetThisMessageMap()
 {
     static const MessageEntry entries[] = {

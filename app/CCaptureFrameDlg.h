@@ -16,9 +16,6 @@ public:
     explicit CCaptureFrameDlg(CWnd* pParent = nullptr);
     ~CCaptureFrameDlg() override;
 
-    static const CRuntimeClass* GetThisClass();
-    const CRuntimeClass* GetRuntimeClass() const override { return GetThisClass(); }
-
     BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
 

@@ -74,12 +74,6 @@ CSetRgnSize::CSetRgnSize(CWnd* pParent)
 
 CSetRgnSize::~CSetRgnSize() = default;
 
-const CRuntimeClass* CSetRgnSize::GetThisClass()
-{
-    static const CRuntimeClass rc{"CSetRgnSize", CVelDialog::GetThisClass()};
-    return &rc;
-}
-
 const MessageMap* CSetRgnSize::GetThisMessageMap()
 {
     static const MessageEntry entries[] = {

@@ -17,9 +17,6 @@ public:
     explicit CSetRgnSize(CWnd* pParent = nullptr);
     ~CSetRgnSize() override;
 
-    static const CRuntimeClass* GetThisClass();
-    const CRuntimeClass* GetRuntimeClass() const override { return GetThisClass(); }
-
     BOOL OnInitDialog() override;
     void OnOK() override;
 

@@ -1,11 +1,5 @@
 #include "framework/CButton.h"
 
-const CRuntimeClass* CButton::GetThisClass()
-{
-    static const CRuntimeClass rc{"CButton", CWnd::GetThisClass()};
-    return &rc;
-}
-
 BOOL CButton::Create(const char* lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
     return CWnd::Create("BUTTON", lpszCaption, dwStyle, rect, pParentWnd, nID);

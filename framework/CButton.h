@@ -6,9 +6,6 @@
 // paints in DrawItem: the parent passes its WM_DRAWITEM back to the button.
 class CButton : public CWnd {
 public:
-    static const CRuntimeClass* GetThisClass();
-    const CRuntimeClass* GetRuntimeClass() const override { return GetThisClass(); }
-
     BOOL Create(const char* lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
     UINT GetButtonStyle() const;

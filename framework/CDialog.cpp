@@ -4,12 +4,6 @@
 #include "framework/CWinApp.h"
 #include "framework/ExceptionReport.h"
 
-const CRuntimeClass* CDialog::GetThisClass()
-{
-    static const CRuntimeClass rc{"CDialog", CWnd::GetThisClass()};
-    return &rc;
-}
-
 const MessageMap* CDialog::GetThisMessageMap()
 {
     static const MessageEntry entries[] = {

@@ -21,9 +21,6 @@ public:
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     explicit CDialog(const char* lpszTemplateName, CWnd* pParentWnd = nullptr);
 
-    static const CRuntimeClass* GetThisClass();
-    const CRuntimeClass* GetRuntimeClass() const override { return GetThisClass(); }
-
     // Returns the code given to EndDialog, or -1 if the dialog could not be
     // created (no template, or the platform refused it).
     virtual INT_PTR DoModal();

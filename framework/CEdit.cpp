@@ -2,12 +2,6 @@
 
 #include "framework/GbkText.h"
 
-const CRuntimeClass* CEdit::GetThisClass()
-{
-    static const CRuntimeClass rc{"CEdit", CWnd::GetThisClass()};
-    return &rc;
-}
-
 BOOL CEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
     return CWnd::Create("EDIT", nullptr, dwStyle, rect, pParentWnd, nID);

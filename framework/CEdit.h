@@ -5,9 +5,6 @@
 // A platform edit control ("EDIT" class).
 class CEdit : public CWnd {
 public:
-    static const CRuntimeClass* GetThisClass();
-    const CRuntimeClass* GetRuntimeClass() const override { return GetThisClass(); }
-
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
     void SetLimitText(UINT nMax);

@@ -6,9 +6,6 @@
 // be had.
 class CResourceException : public CException {
 public:
-    static const CRuntimeClass* GetThisClass();
-    const CRuntimeClass* GetRuntimeClass() const override { return GetThisClass(); }
-
     const char* what() const noexcept override;
 };
 

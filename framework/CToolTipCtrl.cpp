@@ -4,12 +4,6 @@
 
 #include <vector>
 
-const CRuntimeClass* CToolTipCtrl::GetThisClass()
-{
-    static const CRuntimeClass rc{"CToolTipCtrl", CWnd::GetThisClass()};
-    return &rc;
-}
-
 BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle)
 {
     // With WS_POPUP the parent handle makes an owner, not a parent: the tip

@@ -10,9 +10,6 @@
 // pWnd identified by nIDTool.
 class CToolTipCtrl : public CWnd {
 public:
-    static const CRuntimeClass* GetThisClass();
-    const CRuntimeClass* GetRuntimeClass() const override { return GetThisClass(); }
-
     // The control is always a popup owned by pParentWnd's top-level window:
     // WS_POPUP is added to dwStyle.
     BOOL Create(CWnd* pParentWnd, DWORD dwStyle = 0);

@@ -8,12 +8,6 @@ CWinApp* g_pApp = nullptr;
 
 } // namespace
 
-const CRuntimeClass* CWinApp::GetThisClass()
-{
-    static const CRuntimeClass rc{"CWinApp", CObject::GetThisClass()};
-    return &rc;
-}
-
 CWinApp::CWinApp()
 {
     g_pApp = this;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "framework/CObject.h"
-
 #include <windows.h>
 
 class CWnd;
@@ -12,16 +10,13 @@ class CWnd;
 //   InitInstance; if it returns FALSE, ExitInstance and the process ends
 //   with ExitInstance's result; otherwise Run (a message loop until WM_QUIT,
 //   then ExitInstance).
-class CWinApp : public CObject {
+class CWinApp {
 public:
     CWinApp();
-    ~CWinApp() override;
+    virtual ~CWinApp();
 
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
-
-    static const CRuntimeClass* GetThisClass();
-    const CRuntimeClass* GetRuntimeClass() const override { return GetThisClass(); }
 
     virtual BOOL InitInstance();
     // Returns the process exit code.

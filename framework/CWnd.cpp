@@ -59,12 +59,6 @@ LRESULT MessageMapDetail::CallWithDC(HDC hDC, void* self, LRESULT (*call)(void* 
     return call(self, &dc);
 }
 
-const CRuntimeClass* CWnd::GetThisClass()
-{
-    static const CRuntimeClass rc{"CWnd", CObject::GetThisClass()};
-    return &rc;
-}
-
 const MessageMap* CWnd::GetThisMessageMap()
 {
     static const MessageEntry entries[] = {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "framework/CObject.h"
 #include "framework/CString.h"
 #include "framework/MessageMap.h"
 
@@ -27,17 +26,14 @@ class CFont;
 // system's code page; bound windows are Unicode windows and their texts go
 // to and come from the platform as UTF-16 (see GbkText.h). Messages reach
 // the handlers in their Unicode form.
-class CWnd : public CObject {
+class CWnd {
 public:
     CWnd() = default;
     // Destroys the window if the object still has one.
-    ~CWnd() override;
+    virtual ~CWnd();
 
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;
-
-    static const CRuntimeClass* GetThisClass();
-    const CRuntimeClass* GetRuntimeClass() const override { return GetThisClass(); }
 
     HWND m_hWnd = nullptr;
     HWND GetSafeHwnd() const { return m_hWnd; }

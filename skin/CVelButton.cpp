@@ -25,12 +25,6 @@ CVelButton::~CVelButton()
     m_pToolTip.reset();
 }
 
-const CRuntimeClass* CVelButton::GetThisClass()
-{
-    static const CRuntimeClass rc{"CVelButton", CButton::GetThisClass()};
-    return &rc;
-}
-
 const MessageMap* CVelButton::GetThisMessageMap()
 {
     static const MessageEntry entries[] = {

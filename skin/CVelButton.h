@@ -17,9 +17,6 @@ public:
     CVelButton();
     ~CVelButton() override;
 
-    static const CRuntimeClass* GetThisClass();
-    const CRuntimeClass* GetRuntimeClass() const override { return GetThisClass(); }
-
     // Stores the tip; creates the tooltip on first use. An existing tip shows
     // the new text from the pointer's next entry.
     void SetTipText(const CString& text);

@@ -38,12 +38,6 @@ CVelDialog::~CVelDialog()
         DestroyIcon(m_hTitleIcon);
 }
 
-const CRuntimeClass* CVelDialog::GetThisClass()
-{
-    static const CRuntimeClass rc{"CVelDialog", CDialog::GetThisClass()};
-    return &rc;
-}
-
 const MessageMap* CVelDialog::GetThisMessageMap()
 {
     static const MessageEntry entries[] = {

@@ -20,9 +20,6 @@ public:
     CVelDialog(UINT nIDTemplate, CWnd* pParentWnd);
     ~CVelDialog() override;
 
-    static const CRuntimeClass* GetThisClass();
-    const CRuntimeClass* GetRuntimeClass() const override { return GetThisClass(); }
-
     // Setters only store: the effect shows at the next paint or WM_SIZE.
     void SetSkinSlice(int x, int y, int cx, int cy, int index);
     void SetSkinBitmaps(CBitmap* pSkin, CBitmap* pCaptionStrip);

@@ -5,12 +5,6 @@
 #include "framework/ScopedSelectObject.h"
 #include "gfx/InterfaceFont.h"
 
-const CRuntimeClass* CVelToolTipCtrl::GetThisClass()
-{
-    static const CRuntimeClass rc{"CVelToolTipCtrl", CToolTipCtrl::GetThisClass()};
-    return &rc;
-}
-
 const MessageMap* CVelToolTipCtrl::GetThisMessageMap()
 {
     static const MessageEntry entries[] = {

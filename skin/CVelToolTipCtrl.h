@@ -17,9 +17,6 @@ public:
     CVelToolTipCtrl() = default;
     ~CVelToolTipCtrl() override = default;
 
-    static const CRuntimeClass* GetThisClass();
-    const CRuntimeClass* GetRuntimeClass() const override { return GetThisClass(); }
-
     // The size rule: unless SWP_NOSIZE is set, the height becomes 20 and the
     // width grows by 4.
     static void ApplySizeRule(WINDOWPOS* pPos);

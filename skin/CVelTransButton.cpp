@@ -38,12 +38,6 @@ CVelTransButton::~CVelTransButton()
         DestroyIcon(m_hIcon);
 }
 
-const CRuntimeClass* CVelTransButton::GetThisClass()
-{
-    static const CRuntimeClass rc{"CVelTransButton", CButton::GetThisClass()};
-    return &rc;
-}
-
 const MessageMap* CVelTransButton::GetThisMessageMap()
 {
     static const MessageEntry entries[] = {

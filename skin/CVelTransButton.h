@@ -18,9 +18,6 @@ public:
     CVelTransButton();
     ~CVelTransButton() override;
 
-    static const CRuntimeClass* GetThisClass();
-    const CRuntimeClass* GetRuntimeClass() const override { return GetThisClass(); }
-
     // Setters only store; the owner calls them right after creating the
     // window and the effect shows at the next paint.
     void SetTextFont(CFont* pFont);

@@ -85,10 +85,7 @@ std::string Box(int x, int y, int cx, int cy)
 
 const CVelTransButton* TransButton(CWnd& dlg, int id)
 {
-    CWnd* wnd = CWnd::FromHandlePermanent(Item(dlg, id));
-    if (wnd == nullptr || !wnd->IsKindOf(CVelTransButton::GetThisClass()))
-        return nullptr;
-    return static_cast<const CVelTransButton*>(wnd);
+    return dynamic_cast<const CVelTransButton*>(CWnd::FromHandlePermanent(Item(dlg, id)));
 }
 
 void PutOnClipboard(HWND owner, const char* text)

@@ -72,7 +72,7 @@ TEST(FrameworkExceptions, DeviceContextsRaiseTheResourceException)
         CClientDC dc(DeadWindowHandle());
     } catch (const CException& e) {
         EXPECT_STREQ(e.what(), "A required resource was unavailable.");
-        EXPECT_TRUE(e.IsKindOf(CResourceException::GetThisClass()));
+        EXPECT_NE(dynamic_cast<const CResourceException*>(&e), nullptr);
     }
     // The screen itself is always there.
     CClientDC screen(static_cast<CWnd*>(nullptr));

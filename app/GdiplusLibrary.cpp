@@ -1,11 +1,13 @@
 #include "app/GdiplusLibrary.h"
 
+#include "framework/ProcAddress.h"
+
 namespace {
 
 template <typename Fn>
 bool BindFunction(HMODULE module, const char* name, Fn* pFn)
 {
-    *pFn = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+    *pFn = ProcAddress<Fn>(module, name);
     return *pFn != nullptr;
 }
 

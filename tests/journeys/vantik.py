@@ -113,9 +113,12 @@ class VantikJourney(JourneyTestCase):
     # -- Vantik --------------------------------------------------------------
 
     def start_vantik(self):
-        """Starts Vantik and waits for its frame to be shown, topmost."""
+        """Starts Vantik and waits for its frame to be shown, topmost. Shown,
+        not only topmost: the frame takes the topmost band before it is
+        placed, still at its template's size, and shows itself once placed."""
         proc = self.j.start(self.vantik_exe)
-        wait_until("Vantik's frame", lambda: (self.frame() or {}).get("topmost"), timeout=30)
+        wait_until("Vantik's frame", lambda: self.j.find_windows(TITLE) and (self.frame() or {}).get("topmost"),
+                   timeout=30)
         return proc
 
     def wait_for_rect(self, rect, what="the frame's rectangle"):

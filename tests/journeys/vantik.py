@@ -117,7 +117,7 @@ class VantikJourney(JourneyTestCase):
         not only topmost: the frame takes the topmost band before it is
         placed, still at its template's size, and shows itself once placed."""
         proc = self.j.start(self.vantik_exe)
-        wait_until("Vantik's frame", lambda: self.j.find_windows(TITLE) and (self.frame() or {}).get("topmost"),
+        wait_until("Vantik's frame", lambda: "visible=1" in self.probe("frames") and (self.frame() or {}).get("topmost"),
                    timeout=30)
         return proc
 

@@ -1,5 +1,7 @@
 #include "app/GdiplusLibrary.h"
 
+#include "framework/ProcAddress.h"
+
 #include <string>
 
 namespace {
@@ -7,7 +9,7 @@ namespace {
 template <typename Fn>
 bool BindFunction(HMODULE module, const char* name, Fn* pFn)
 {
-    *pFn = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+    *pFn = ProcAddress<Fn>(module, name);
     return *pFn != nullptr;
 }
 

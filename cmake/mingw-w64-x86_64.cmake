@@ -1,4 +1,4 @@
-# 64-bit Windows build: the one that is run and tested under Wine.
+# 64-bit Windows build: the one the whole suite runs under Wine.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(VANTIK_TRIPLE x86_64-w64-mingw32)

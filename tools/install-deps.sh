@@ -1,18 +1,28 @@
 #!/usr/bin/env bash
 # Installs everything Vantik needs to build, test and run on Debian 12:
-# the MinGW-w64 cross compilers, Wine, a virtual X display and the tools that
-# drive it, a Chinese locale and font, GoogleTest and CMake.
+# the MinGW-w64 cross compilers, Wine (and a 32-bit Wine beside the builds,
+# tools/install-wine32.sh), a virtual X display and the tools that drive it,
+# a Chinese locale and font, GoogleTest and CMake.
+# With --build-only, only what builds the programs (for tools/package.sh).
 # Idempotent: when everything is already there it only checks and returns.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
 packages=(
   cmake ninja-build
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-  wine wine64
-  xvfb xdotool x11-utils imagemagick
-  locales fonts-wqy-microhei
-  googletest python3
 )
+build_only=false
+if [ "${1:-}" = --build-only ]; then
+  build_only=true
+else
+  packages+=(
+    wine wine64 libc6-i386 libz-mingw-w64
+    xvfb xdotool x11-utils imagemagick
+    locales fonts-wqy-microhei
+    googletest python3
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -31,6 +41,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   as_root apt-get update -q
   as_root apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
+$build_only && exit 0
 
 # Wine takes its ANSI code page from the locale: zh_CN.UTF-8 gives code page 936.
 if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
@@ -40,3 +51,5 @@ if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
   fi
   as_root locale-gen
 fi
+
+tools/install-wine32.sh

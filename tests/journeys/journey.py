@@ -71,7 +71,8 @@ class Journey:
         self.env = dict(os.environ)
         self.env.update({
             "WINEPREFIX": self.prefix,
-            "WINEARCH": "win64",
+            # The rig's Wine for this build (win32: the 32-bit one, first on PATH).
+            "WINEARCH": os.environ.get("WINEARCH", "win64"),
             "WINEDEBUG": "-all",
             "WINEDLLOVERRIDES": "mscoree,mshtml=",
             "LC_ALL": locale,

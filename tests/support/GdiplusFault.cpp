@@ -12,6 +12,8 @@
 // Each call it takes is appended to gdiplus-calls.log beside it, and each
 // process that loads it to gdiplus-loaded.log, so a test can tell whether
 // the stand-in, not the system's GDI+, was loaded.
+#include "framework/ProcAddress.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -62,7 +64,7 @@ void Record(const char* call, const std::string& mode)
 
 // The real GDI+, loaded by full path, as this module has its name:
 // gdiplus-real.dll beside it where there is one, else the system's.
-FARPROC Real(const char* name)
+HMODULE RealGdiplus()
 {
     static HMODULE real = nullptr;
     if (real == nullptr) {
@@ -75,7 +77,7 @@ FARPROC Real(const char* name)
         if (real == g_self)
             real = nullptr;
     }
-    return real != nullptr ? GetProcAddress(real, name) : nullptr;
+    return real;
 }
 
 // Appends the loading program's path to gdiplus-loaded.log, through
@@ -95,10 +97,12 @@ void RecordLoad()
     CloseHandle(log);
 }
 
+// The real function of the same name as `stand_in`, and so of its type.
 template <typename Fn>
-Fn RealFn(const char* name)
+Fn RealFn(Fn /*stand_in*/, const char* name)
 {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(Real(name)));
+    HMODULE real = RealGdiplus();
+    return real != nullptr ? ProcAddress<Fn>(real, name) : nullptr;
 }
 
 } // namespace
@@ -120,32 +124,32 @@ __declspec(dllexport) int WINAPI GdiplusStartup(ULONG_PTR* token, const void* in
     Record("GdiplusStartup", mode);
     if (mode == "startup")
         return kGenericError;
-    auto fn = RealFn<int(WINAPI*)(ULONG_PTR*, const void*, void*)>("GdiplusStartup");
+    auto fn = RealFn(&GdiplusStartup, "GdiplusStartup");
     return fn != nullptr ? fn(token, input, output) : kGenericError;
 }
 
 __declspec(dllexport) void WINAPI GdiplusShutdown(ULONG_PTR token)
 {
-    auto fn = RealFn<void(WINAPI*)(ULONG_PTR)>("GdiplusShutdown");
+    auto fn = RealFn(&GdiplusShutdown, "GdiplusShutdown");
     if (fn != nullptr)
         fn(token);
 }
 
 __declspec(dllexport) int WINAPI GdipGetImageEncodersSize(UINT* count, UINT* size)
 {
-    auto fn = RealFn<int(WINAPI*)(UINT*, UINT*)>("GdipGetImageEncodersSize");
+    auto fn = RealFn(&GdipGetImageEncodersSize, "GdipGetImageEncodersSize");
     return fn != nullptr ? fn(count, size) : kGenericError;
 }
 
 __declspec(dllexport) int WINAPI GdipGetImageEncoders(UINT count, UINT size, void* encoders)
 {
-    auto fn = RealFn<int(WINAPI*)(UINT, UINT, void*)>("GdipGetImageEncoders");
+    auto fn = RealFn(&GdipGetImageEncoders, "GdipGetImageEncoders");
     return fn != nullptr ? fn(count, size, encoders) : kGenericError;
 }
 
 __declspec(dllexport) int WINAPI GdipCreateBitmapFromHBITMAP(HBITMAP bitmap, HPALETTE palette, void** image)
 {
-    auto fn = RealFn<int(WINAPI*)(HBITMAP, HPALETTE, void**)>("GdipCreateBitmapFromHBITMAP");
+    auto fn = RealFn(&GdipCreateBitmapFromHBITMAP, "GdipCreateBitmapFromHBITMAP");
     return fn != nullptr ? fn(bitmap, palette, image) : kGenericError;
 }
 
@@ -156,13 +160,13 @@ __declspec(dllexport) int WINAPI GdipSaveImageToFile(void* image, const WCHAR* p
     Record("GdipSaveImageToFile", mode);
     if (mode == "save")
         return kWin32Error;
-    auto fn = RealFn<int(WINAPI*)(void*, const WCHAR*, const CLSID*, const void*)>("GdipSaveImageToFile");
+    auto fn = RealFn(&GdipSaveImageToFile, "GdipSaveImageToFile");
     return fn != nullptr ? fn(image, path, encoder, parameters) : kGenericError;
 }
 
 __declspec(dllexport) int WINAPI GdipDisposeImage(void* image)
 {
-    auto fn = RealFn<int(WINAPI*)(void*)>("GdipDisposeImage");
+    auto fn = RealFn(&GdipDisposeImage, "GdipDisposeImage");
     return fn != nullptr ? fn(image) : kGenericError;
 }
 

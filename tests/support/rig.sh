@@ -16,6 +16,14 @@ here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=wine-env.sh
 source "$here/wine-env.sh" "$build"
 
+# A Unix path as Wine's programs see it, the Unix root being drive Z: (done
+# here: winepath would start the installed Wine, whatever the build).
+windows_path() {
+  local path
+  path=$(realpath -m "$1")
+  echo "Z:${path//\//\\}"
+}
+
 start_display() {
   mkdir -p "$rig"
   if [ -f "$rig/xvfb.pid" ] && kill -0 "$(cat "$rig/xvfb.pid")" 2>/dev/null; then
@@ -75,7 +83,7 @@ leave_unit_test_windows_unmanaged() {
     printf '[HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\%s\\X11 Driver]\n"Managed"="N"\n\n' \
       "$(basename "$exe")" >>"$reg"
   done
-  wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1 </dev/null
+  wine regedit /S "$(windows_path "$reg")" >/dev/null 2>&1 </dev/null
 }
 
 # A program that keeps the session's desktop in use until the rig stops (see
@@ -88,7 +96,7 @@ keep_desktop_in_use() {
   fi
   [ -e "$keeper" ] || { echo "rig: $keeper is missing; build the tests first"; exit 1; }
   rm -f "$ready"
-  setsid wine "$keeper" "$(winepath -w "$ready")" >/dev/null 2>&1 </dev/null &
+  setsid wine "$keeper" "$(windows_path "$ready")" >/dev/null 2>&1 </dev/null &
   echo $! >"$rig/keeper.pid"
   for _ in $(seq 300); do
     [ -e "$ready" ] && return
@@ -104,6 +112,7 @@ install_paint_stand_in() {
 
 case "$cmd" in
   start)
+    rig_require_wine
     start_display
     create_prefix
     install_paint_stand_in "${3:-}"

@@ -7,6 +7,7 @@ build=$(cd "${1:?build dir}" && pwd)
 shift
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-env.sh" "$build"
+rig_require_wine
 if [ ! -s "$build/rig/display" ]; then
   echo "wine-run: no rig display; run the tests through ctest, or: $here/rig.sh start $build PAINT_STAND_IN" >&2
   exit 1

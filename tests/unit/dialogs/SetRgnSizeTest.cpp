@@ -155,10 +155,10 @@ TEST_F(SetRgnSizeFixture, OpensLaidOutCentredOnItsOwnerAndEnterReturnsTheShownVa
         EXPECT_EQ(TransButton(d, IDC_LABEL_HEIGHT)->GetLook(), CVelTransButton::Look::Label);
 
         // Only the close caption button is shown.
-        EXPECT_EQ(ChildRect(d, (int)skin::ID_CAPTION_CLOSE), Box(162, 0, 38, 18));
-        EXPECT_TRUE(::IsWindowVisible(Item(d, (int)skin::ID_CAPTION_CLOSE)));
-        EXPECT_FALSE(::IsWindowVisible(Item(d, (int)skin::ID_CAPTION_MINIMIZE)));
-        EXPECT_EQ(Item(d, (int)skin::ID_CAPTION_MAXIMIZE), nullptr);
+        EXPECT_EQ(ChildRect(d, static_cast<int>(skin::ID_CAPTION_CLOSE)), Box(162, 0, 38, 18));
+        EXPECT_TRUE(::IsWindowVisible(Item(d, static_cast<int>(skin::ID_CAPTION_CLOSE))));
+        EXPECT_FALSE(::IsWindowVisible(Item(d, static_cast<int>(skin::ID_CAPTION_MINIMIZE))));
+        EXPECT_EQ(Item(d, static_cast<int>(skin::ID_CAPTION_MAXIMIZE)), nullptr);
 
         EXPECT_EQ(::GetFocus(), Item(d, IDC_EDIT_WIDTH)) << "the width box has the focus";
         PostKey(VK_RETURN);

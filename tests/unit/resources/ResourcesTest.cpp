@@ -1,8 +1,10 @@
 // Checks the resources linked into vantik.exe: bitmap sizes and the pixels
 // the code relies on (the white window, the see-through key pixels), the
-// icon's images and the two dialog templates, read back from the built
-// program loaded as a data file.
+// icon's images, the two dialog templates and the version, read back from the
+// built program.
 #include "res/resource.h"
+
+#include "VantikVersion.h"
 
 #include <windows.h>
 
@@ -461,6 +463,49 @@ TEST_F(ResourcesTest, RegionSizeTemplateHoldsTwoNumericEdits)
         EXPECT_EQ(r.Word(), 0) << "no creation data";
     }
     EXPECT_TRUE(r.Ok()) << "template ends early";
+}
+
+// The version as Explorer's file properties read it: the strings through the
+// language and code page the resource lists under Translation, and the
+// numbers, all of them the project's version.
+TEST(VersionResource, NamesTheProductAndCarriesTheProjectsVersion)
+{
+    const std::string path = ProgramPath();
+    DWORD unused = 0;
+    std::vector<BYTE> info(GetFileVersionInfoSizeA(path.c_str(), &unused));
+    ASSERT_FALSE(info.empty()) << "no version resource in " << path;
+    ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
+
+    void* value = nullptr;
+    UINT size = 0;
+    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", &value, &size));
+    ASSERT_EQ(size, sizeof(VS_FIXEDFILEINFO));
+    const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
+    EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
+    const WORD numbers[] = {VANTIK_VERSION_NUMBERS};
+    EXPECT_EQ(fixed->dwFileVersionMS, static_cast<DWORD>(MAKELONG(numbers[1], numbers[0])));
+    EXPECT_EQ(fixed->dwFileVersionLS, static_cast<DWORD>(MAKELONG(numbers[3], numbers[2])));
+    EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
+    EXPECT_EQ(fixed->dwProductVersionLS, fixed->dwFileVersionLS);
+    EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
+
+    ASSERT_TRUE(VerQueryValueA(info.data(), "\\VarFileInfo\\Translation", &value, &size));
+    ASSERT_GE(size, 2 * sizeof(WORD));
+    const auto* translation = static_cast<const WORD*>(value);
+    char block[40];
+    wsprintfA(block, "\\StringFileInfo\\%04x%04x\\", translation[0], translation[1]);
+    auto text = [&](const char* name) {
+        void* found = nullptr;
+        UINT length = 0;
+        if (!VerQueryValueA(info.data(), (std::string(block) + name).c_str(), &found, &length) || length == 0)
+            return std::string("(missing)");
+        return std::string(static_cast<const char*>(found));
+    };
+    EXPECT_EQ(text("ProductName"), "Vantik");
+    EXPECT_EQ(text("ProductVersion"), VANTIK_VERSION_TEXT);
+    EXPECT_EQ(text("FileVersion"), VANTIK_VERSION_TEXT);
+    EXPECT_EQ(text("FileDescription"), "Vantik screen capture");
+    EXPECT_EQ(text("OriginalFilename"), "vantik.exe");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "framework/CBitmap.h"
 #include "framework/CDC.h"
+#include "framework/ProcAddress.h"
 
 #include <gtest/gtest.h>
 
@@ -69,9 +70,7 @@ TEST(GdiHandleTracker, ObjectsHandedOverOrDeletedOutOfSightAreNoLeaks)
 {
     HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 40, 40, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(window, nullptr);
-    using DeleteFn = BOOL(WINAPI*)(HGDIOBJ);
-    const auto deleteUnseen =
-        reinterpret_cast<DeleteFn>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("gdi32.dll"), "DeleteObject")));
+    const auto deleteUnseen = ProcAddress<decltype(&::DeleteObject)>(GetModuleHandleA("gdi32.dll"), "DeleteObject");
     ASSERT_NE(deleteUnseen, nullptr);
     {
         GdiHandleTracker tracker;

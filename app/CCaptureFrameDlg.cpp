@@ -1,5 +1,6 @@
 #include "app/CCaptureFrameDlg.h"
 
+#include "app/CaptureFrameSkin.h"
 #include "app/FrameGeometry.h"
 #include "app/HotKeyHelp.h"
 #include "app/ScreenCapture.h"
@@ -21,12 +22,6 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kLabelBack = RGB(225, 225, 225);
 constexpr COLORREF kLabelText = RGB(120, 120, 120);
 constexpr DWORD kPanelButtonStyle = WS_CHILD | WS_VISIBLE;
-
-// The frame's skin cut into the eight slices of the skinned dialog.
-constexpr RECT kSkinSlices[8] = {
-    {0, 0, 30, 11},    {30, 0, 10, 11},  {148, 0, 91, 11}, {0, 23, 18, 12},
-    {157, 114, 82, 17}, {0, 145, 31, 17}, {31, 145, 5, 17}, {154, 145, 85, 17},
-};
 
 // The remembered geometry lives on the desktop window, for as long as the
 // user stays logged on.
@@ -113,10 +108,9 @@ BOOL CCaptureFrameDlg::OnInitDialog()
 void CCaptureFrameDlg::ConfigureSkin()
 {
     m_bmpSkin.LoadBitmap(IDB_FRAME_SKIN);
-    for (int i = 0; i < 8; ++i) {
-        const RECT& s = kSkinSlices[i];
-        SetSkinSlice(s.left, s.top, s.right, s.bottom, i);
-    }
+    int index = 0;
+    for (const skin::SkinSlice& s : frame::kSkinSlices.items)
+        SetSkinSlice(s.x, s.y, s.cx, s.cy, index++);
     SetSkinBitmaps(&m_bmpSkin, nullptr);
     SetTitleStyle(35, 7, kWhite);
     SetCaptionButtons(25, 25, 42, 18, 0, 7, 0, 1, 0);

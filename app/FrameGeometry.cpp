@@ -11,6 +11,16 @@ RECT At(int left, int top, int width, int height)
     return RECT{left, top, left + width, top + height};
 }
 
+RECT PlaceIn(SIZE client, const PanelPlace& p)
+{
+    return At(client.cx - p.fromRight, p.top, p.cx, p.cy);
+}
+
+RECT PlaceIn(SIZE client, const CornerPlace& p)
+{
+    return At(client.cx - p.fromRight, client.cy - p.fromBottom, p.cx, p.cy);
+}
+
 // Viewport extent for a frame extent, and back, without overflow.
 int ClampFrameExtent(long long extent)
 {
@@ -26,20 +36,14 @@ int ShrinkNoFurtherThan(int current, int delta, int minimum)
 
 RECT ViewportRect(SIZE client)
 {
-    return RECT{kLeftBand, kTopBand, client.cx - kPanelWidth, client.cy - kBottomBand};
+    return RECT{kLeftWidth, kTitleHeight, client.cx - kPanelWidth, client.cy - kViewportBottomInset};
 }
 
 PanelLayout LayoutPanel(SIZE client)
 {
-    const int w = client.cx;
-    const int h = client.cy;
-    PanelLayout layout;
-    layout.close = At(w - 29, 0, 29, 22);
-    layout.capture = At(w - 67, 23, 50, 50);
-    layout.setSize = At(w - 62, 75, 38, 35);
-    layout.help = At(w - 29, 93, 20, 20);
-    layout.sizeLabel = At(w - 76, h - 17, 52, 13);
-    return layout;
+    return PanelLayout{PlaceIn(client, kCloseButton), PlaceIn(client, kCaptureButton),
+                       PlaceIn(client, kSetSizeButton), PlaceIn(client, kHelpButton),
+                       PlaceIn(client, kSizeLabel)};
 }
 
 SIZE FrameSizeForViewport(int width, int height)

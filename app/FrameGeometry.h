@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/CaptureFrameSkin.h"
+
 #include <windows.h>
 
 // The capture frame's geometry as plain computations: where the viewport,
@@ -9,14 +11,9 @@
 // agree.
 namespace frame {
 
-// The bands around the viewport: 18 left, 11 top and bottom, and the button
-// panel of 82 on the right.
-inline constexpr int kLeftBand = 18;
-inline constexpr int kTopBand = 11;
-inline constexpr int kBottomBand = 11;
-inline constexpr int kPanelWidth = 82;
-inline constexpr int kExtraWidth = kLeftBand + kPanelWidth;   // 100
-inline constexpr int kExtraHeight = kTopBand + kBottomBand;   // 22
+// How much larger the frame is than its viewport.
+inline constexpr int kExtraWidth = kLeftWidth + kPanelWidth;
+inline constexpr int kExtraHeight = kTitleHeight + kViewportBottomInset;
 
 inline constexpr SIZE kDefaultSize{280, 175};
 inline constexpr SIZE kMinTrackSize{115, 37};

@@ -1,5 +1,6 @@
 #include "dialogs/CSetRgnSize.h"
 
+#include "dialogs/RegionSizeSkin.h"
 #include "dialogs/SizeTextParser.h"
 #include "framework/CDC.h"
 #include "framework/CDataExchange.h"
@@ -33,12 +34,6 @@ constexpr Box kWidthCaptionBox{5, 39, 25, 20};
 constexpr Box kHeightCaptionBox{100, 39, 25, 20};
 constexpr Box kWidthBox{32, 39, 60, 20};
 constexpr Box kHeightBox{127, 39, 60, 20};
-
-// The eight frame slices in the 100 x 70 skin bitmap.
-constexpr Box kSkinSlices[8] = {
-    {0, 0, 20, 26}, {26, 0, 3, 26}, {60, 0, 40, 26}, {0, 26, 2, 5},
-    {98, 26, 2, 5}, {0, 68, 15, 2}, {15, 68, 5, 2}, {91, 68, 9, 2},
-};
 
 // The caption strip holds 38 x 18 frames; only the close button is shown,
 // over a background taken from x 351 of the strip.
@@ -132,10 +127,9 @@ void CSetRgnSize::ConfigureSkin()
 {
     m_bmpCaptionButtons.LoadBitmap(AfxGetResourceHandle(), IDB_CAPTION_BUTTONS);
     m_bmpSkin.LoadBitmap(AfxGetResourceHandle(), IDB_SETRGN_SKIN);
-    for (int i = 0; i < 8; ++i) {
-        const Box& s = kSkinSlices[i];
-        SetSkinSlice(s.x, s.y, s.cx, s.cy, i);
-    }
+    int index = 0;
+    for (const skin::SkinSlice& s : rgnsize::kSkinSlices.items)
+        SetSkinSlice(s.x, s.y, s.cx, s.cy, index++);
     SetSkinBitmaps(&m_bmpSkin, &m_bmpCaptionButtons);
     SetCaptionButtons(kCaptionButtonWidth, kCaptionButtonWidth, kCaptionButtonWidth, kCaptionButtonHeight,
                       kCaptionButtonSpacing, 0, 0, 0, kCaptionBackgroundX);

@@ -91,7 +91,7 @@ TEST(SystemMenu, ItemStatesFollowTheWindowState)
 
 TEST(SystemMenu, OpensBelowTheTitleBarAndNotAgainWithin300ms)
 {
-    EXPECT_EQ(SystemMenuPoint(RECT{100, 200, 380, 375}, skintest::CaptureFrameSlices()),
+    EXPECT_EQ(SystemMenuPoint(RECT{100, 200, 380, 375}, frame::kSkinSlices),
               (POINT{118, 211}));
 
     EXPECT_TRUE(SystemMenuMayOpen(5000, 0));

@@ -1,41 +1,16 @@
 #pragma once
 
+#include "app/CaptureFrameSkin.h"
+#include "dialogs/RegionSizeSkin.h"
 #include "skin/CaptionButtonLayout.h"
 #include "skin/SkinSlices.h"
 
 #include <ostream>
 
-// The slice and caption-button settings of the system's two dialogs, as they
-// hand them to the skinned base.
+// The system's two dialogs as they configure the skinned base: their own
+// slice tables (frame::kSkinSlices, rgnsize::kSkinSlices), and these caption
+// button settings and client areas.
 namespace skintest {
-
-inline skin::SkinSlices CaptureFrameSlices()
-{
-    skin::SkinSlices s;
-    s.Set(0, {0, 0, 30, 11});
-    s.Set(1, {30, 0, 10, 11});
-    s.Set(2, {148, 0, 91, 11});
-    s.Set(3, {0, 23, 18, 12});
-    s.Set(4, {157, 114, 82, 17});
-    s.Set(5, {0, 145, 31, 17});
-    s.Set(6, {31, 145, 5, 17});
-    s.Set(7, {154, 145, 85, 17});
-    return s;
-}
-
-inline skin::SkinSlices RegionSizeDialogSlices()
-{
-    skin::SkinSlices s;
-    s.Set(0, {0, 0, 20, 26});
-    s.Set(1, {26, 0, 3, 26});
-    s.Set(2, {60, 0, 40, 26});
-    s.Set(3, {0, 26, 2, 5});
-    s.Set(4, {98, 26, 2, 5});
-    s.Set(5, {0, 68, 15, 2});
-    s.Set(6, {15, 68, 5, 2});
-    s.Set(7, {91, 68, 9, 2});
-    return s;
-}
 
 // SetCaptionButtons (25, 25, 42, 18, 0, 7, 0, 1, ...) of the capture frame.
 inline constexpr skin::CaptionButtonMetrics kCaptureFrameCaption{25, 25, 42, 18, 0, 7, 0, 1};

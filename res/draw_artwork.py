@@ -5,6 +5,11 @@ Every image is computed from the shapes below, with nothing but the standard
 library, so running the script again rewrites the same bytes.  The generated
 files are committed next to it; the build only reads them.
 
+The places the program relies on (the skin's size, the viewport's bands,
+the panel's buttons, the region size dialog's title band and edges) are read
+from the program's own tables, app/CaptureFrameSkin.h and
+dialogs/RegionSizeSkin.h, so that the artwork follows them when redrawn.
+
 Bitmaps are 24-bit BMP files.  Magenta, RGB(255, 0, 255), is the key colour
 the program treats as see-through, so it is written only where a picture
 must be transparent; every shape is blended against real colours and a
@@ -15,15 +20,45 @@ final check refuses to write a bitmap with magenta anywhere else.
 
 import math
 import os
+import re
 import struct
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+ROOT = os.path.dirname(HERE)
 
 MAGENTA = (255, 0, 255)
 WHITE = (255, 255, 255)
 
 # Supersampling grid per pixel edge for the blended outlines of shapes.
 SUBSAMPLES = 4
+
+
+# ---------------------------------------------------------------------------
+# The program's tables
+
+
+class HeaderValues:
+    """The named numbers of a C++ header: `constexpr int kName = n;` and
+    `constexpr Type kName{a, b, c, d};`."""
+
+    def __init__(self, path):
+        self.path = path
+        with open(os.path.join(ROOT, path)) as f:
+            text = f.read()
+        self.values = {}
+        for name, number in re.findall(r"constexpr int (k\w+) = (-?\d+);", text):
+            self.values[name] = int(number)
+        for name, numbers in re.findall(r"constexpr \w+ (k\w+)\{(-?\d+(?:, -?\d+)*)\};", text):
+            self.values[name] = tuple(int(n) for n in numbers.split(", "))
+
+    def __getitem__(self, name):
+        if name not in self.values:
+            raise SystemExit("%s: no plain value named %s" % (self.path, name))
+        return self.values[name]
+
+
+CAPTURE_FRAME = HeaderValues("app/CaptureFrameSkin.h")
+REGION_DIALOG = HeaderValues("dialogs/RegionSizeSkin.h")
 
 
 # ---------------------------------------------------------------------------
@@ -245,8 +280,17 @@ def draw(canvas, shape, colour):
 # ---------------------------------------------------------------------------
 # The capture frame's skin (bitmap 129) and its four panel buttons
 
-SKIN_W, SKIN_H = 239, 162
-VIEWPORT = (18, 11, SKIN_W - 82, SKIN_H - 11)      # left, top, right, bottom
+SKIN_W, SKIN_H = CAPTURE_FRAME["kSkinWidth"], CAPTURE_FRAME["kSkinHeight"]
+VIEWPORT = (CAPTURE_FRAME["kLeftWidth"], CAPTURE_FRAME["kTitleHeight"],    # left, top,
+            SKIN_W - CAPTURE_FRAME["kPanelWidth"],                         # right, bottom
+            SKIN_H - CAPTURE_FRAME["kViewportBottomInset"])
+
+# Panel places, (from the right edge, top, width, height), where the frame
+# puts its buttons and the skin shows their pictures.
+CLOSE_BUTTON = CAPTURE_FRAME["kCloseButton"]
+CAPTURE_BUTTON = CAPTURE_FRAME["kCaptureButton"]
+SET_SIZE_BUTTON = CAPTURE_FRAME["kSetSizeButton"]
+HELP_BUTTON = CAPTURE_FRAME["kHelpButton"]
 
 FRAME = (214, 223, 234)          # light grey-blue body of the frame
 FRAME_OUTLINE = (124, 142, 166)  # outer edge
@@ -309,11 +353,12 @@ def draw_resize_grip(canvas):
 
 def close_button_image(state):
     """29 x 22: an orange close circle on a pale pill, in the frame's corner."""
-    width, height, left = 29, 22, SKIN_W - 29
+    from_right, top, width, height = CLOSE_BUTTON
+    left = SKIN_W - from_right
     image = Canvas(width, height)
     for y in range(height):
         for x in range(width):
-            image.put(x, y, frame_pixel(left + x, y))
+            image.put(x, y, frame_pixel(left + x, top + y))
     shift = STATES[state][2]
     draw(image, rounded_rect(2.0, 3.0, 26.0, 20.0, 8.5), state_colour((178, 192, 210), state))
     draw(image, rounded_rect(3.0, 4.0, 25.0, 19.0, 7.5), state_colour((247, 249, 252), state))
@@ -328,7 +373,7 @@ def close_button_image(state):
 
 def capture_button_image(state):
     """50 x 50: a round green button carrying a white camera."""
-    image = Canvas(50, 50, FRAME)
+    image = Canvas(CAPTURE_BUTTON[2], CAPTURE_BUTTON[3], FRAME)
     shift = STATES[state][2]
     cx, cy = 25.0 + shift, 25.0 + shift
     green = state_colour((72, 168, 70), state)
@@ -349,7 +394,7 @@ def capture_button_image(state):
 
 def set_size_button_image(state):
     """38 x 35: a grey five-pointed star, clear of the help button's corner."""
-    image = Canvas(38, 35, FRAME)
+    image = Canvas(SET_SIZE_BUTTON[2], SET_SIZE_BUTTON[3], FRAME)
     shift = STATES[state][2]
     points = star_points(18.0 + shift, 18.5 + shift, 15.5, 6.6)
     grey = state_colour((150, 158, 170), state)
@@ -361,7 +406,7 @@ def set_size_button_image(state):
 
 def help_button_image(state):
     """20 x 20: a small grey disc with a white question mark."""
-    image = Canvas(20, 20, FRAME)
+    image = Canvas(HELP_BUTTON[2], HELP_BUTTON[3], FRAME)
     shift = STATES[state][2]
     cx, cy = 10.0 + shift * 0.5, 10.0 + shift * 0.5
     grey = state_colour((140, 150, 164), state)
@@ -371,6 +416,11 @@ def help_button_image(state):
     draw(image, segment(cx + 1.8, cy - 0.4, cx, cy + 1.4, 1.7), WHITE)
     draw(image, circle(cx, cy + 4.4, 1.05), WHITE)
     return image
+
+
+def strip_size(place):
+    """Three pictures of a panel button side by side."""
+    return place[2] * 3, place[3]
 
 
 def image_strip(painter):
@@ -385,12 +435,13 @@ def image_strip(painter):
 def capture_frame_skin():
     skin = Canvas(SKIN_W, SKIN_H)
     draw_frame_background(skin)
-    # Pictures of the panel buttons where a 239 x 162 frame places them; the
-    # help button overlaps the set-size button and lies above it.
-    skin.paste(close_button_image(0), SKIN_W - 29, 0)
-    skin.paste(capture_button_image(0), SKIN_W - 67, 23)
-    skin.paste(set_size_button_image(0), SKIN_W - 62, 75)
-    skin.paste(help_button_image(0), SKIN_W - 29, 93)
+    # Pictures of the panel buttons where a frame of the skin's size places
+    # them; the help button overlaps the set-size button and lies above it.
+    for painter, place in ((close_button_image, CLOSE_BUTTON),
+                           (capture_button_image, CAPTURE_BUTTON),
+                           (set_size_button_image, SET_SIZE_BUTTON),
+                           (help_button_image, HELP_BUTTON)):
+        skin.paste(painter(0), SKIN_W - place[0], place[1])
     draw_resize_grip(skin)
     return skin
 
@@ -398,8 +449,11 @@ def capture_frame_skin():
 # ---------------------------------------------------------------------------
 # The region size dialog's skin (bitmap 135) and caption-button strip (134)
 
-DIALOG_W, DIALOG_H = 100, 70
-TITLE_H = 26
+DIALOG_W, DIALOG_H = REGION_DIALOG["kSkinWidth"], REGION_DIALOG["kSkinHeight"]
+TITLE_H = REGION_DIALOG["kTitleHeight"]
+# The edges are drawn as two lines, dark outside and light inside.
+if REGION_DIALOG["kEdgeWidth"] != 2:
+    raise SystemExit("dialogs/RegionSizeSkin.h: the dialog's edges are drawn 2 pixels wide")
 TITLE_TOP = (61, 188, 241)
 TITLE_BOTTOM = (227, 246, 253)
 EDGE_OUTER = (34, 108, 138)
@@ -581,14 +635,14 @@ def write_bitmap(name, canvas, size, magenta):
 
 
 def main():
-    write_bitmap("frame_skin.bmp", capture_frame_skin(), (239, 162), 24)
-    write_bitmap("btn_close.bmp", image_strip(close_button_image), (87, 22), 18)
-    write_bitmap("btn_capture.bmp", image_strip(capture_button_image), (150, 50), 0)
-    write_bitmap("btn_hotkeyhelp.bmp", image_strip(help_button_image), (60, 20), 0)
-    write_bitmap("btn_setsize.bmp", image_strip(set_size_button_image), (114, 35), 0)
+    write_bitmap("frame_skin.bmp", capture_frame_skin(), (SKIN_W, SKIN_H), 24)
+    write_bitmap("btn_close.bmp", image_strip(close_button_image), strip_size(CLOSE_BUTTON), 18)
+    write_bitmap("btn_capture.bmp", image_strip(capture_button_image), strip_size(CAPTURE_BUTTON), 0)
+    write_bitmap("btn_hotkeyhelp.bmp", image_strip(help_button_image), strip_size(HELP_BUTTON), 0)
+    write_bitmap("btn_setsize.bmp", image_strip(set_size_button_image), strip_size(SET_SIZE_BUTTON), 0)
     write_bitmap("caption_buttons.bmp", caption_button_strip(), (456, 18),
                  456 * 18 - 3 * CAPTION_W * CAPTION_H)
-    write_bitmap("setrgn_skin.bmp", region_dialog_skin(), (100, 70), 12)
+    write_bitmap("setrgn_skin.bmp", region_dialog_skin(), (DIALOG_W, DIALOG_H), 12)
     write("vantik.ico", ico_bytes([icon_image(48), icon_image(32), icon_image(16)]))
 
 

@@ -215,6 +215,34 @@ TEST_F(ResourcesTest, FrameSkinWindowIsWhiteExactlyWhereTheViewportLies)
     }
 }
 
+// Under each panel button the skin shows the button's own normal picture,
+// where a frame of the skin's size (239 wide) places the button.
+TEST_F(ResourcesTest, FrameSkinShowsEachButtonsPictureWhereThePanelPutsIt)
+{
+    Image skin = ReadBitmap(IDB_FRAME_SKIN);
+    ASSERT_EQ(skin.width, 239);
+    struct Place { int id, left, top, width, height; };
+    const Place help{IDB_BTN_HOTKEYHELP, 239 - 29, 93, 20, 20};
+    const Place places[] = {{IDB_BTN_CLOSE, 239 - 29, 0, 29, 22},
+                            {IDB_BTN_CAPTURE, 239 - 67, 23, 50, 50},
+                            {IDB_BTN_SETSIZE, 239 - 62, 75, 38, 35}, help};
+    for (const Place& p : places) {
+        SCOPED_TRACE("strip " + std::to_string(p.id));
+        Image strip = ReadBitmap(p.id);
+        ASSERT_EQ(strip.width, 3 * p.width);
+        int wrong = 0;
+        for (int y = 0; y < p.height; ++y)
+            for (int x = 0; x < p.width; ++x) {
+                const int sx = p.left + x, sy = p.top + y;
+                const bool underHelp = p.id != help.id && sx >= help.left &&
+                                       sx < help.left + help.width && sy >= help.top &&
+                                       sy < help.top + help.height;
+                wrong += !underHelp && skin.At(sx, sy) != strip.At(x, y);
+            }
+        EXPECT_EQ(wrong, 0) << "pixels of the skin that differ from the button's picture";
+    }
+}
+
 TEST_F(ResourcesTest, FrameSkinKeysOnlyQuarterCirclesInItsCorners)
 {
     Image skin = ReadBitmap(IDB_FRAME_SKIN);

@@ -8,9 +8,8 @@
 #include "framework/CPaintDC.h"
 #include "framework/CWinApp.h"
 #include "framework/ScopedSelectObject.h"
+#include "gfx/InterfaceFont.h"
 #include "res/resource.h"
-
-#include <cstring>
 
 namespace {
 
@@ -72,11 +71,7 @@ const MessageMap* CCaptureFrameDlg::GetThisMessageMap()
 
 void CCaptureFrameDlg::PreSubclassWindow()
 {
-    LOGFONTA lf{};
-    lf.lfHeight = -11;
-    lf.lfWeight = FW_NORMAL;
-    lf.lfCharSet = GB2312_CHARSET;
-    std::strncpy(lf.lfFaceName, "宋体", LF_FACESIZE - 1);
+    const LOGFONTA lf = InterfaceLogFont(11, FW_NORMAL);
     m_fontSizeLabel.CreateFontIndirect(&lf);
     CVelDialog::PreSubclassWindow();
 }

@@ -8,8 +8,6 @@
 #include "gfx/InterfaceFont.h"
 #include "res/resource.h"
 
-#include <cstring>
-
 namespace {
 
 const char* const kTitle = "设置截屏区域";
@@ -115,11 +113,7 @@ BOOL CSetRgnSize::OnInitDialog()
 
 void CSetRgnSize::CreateOKFont()
 {
-    LOGFONTA lf{};
-    lf.lfHeight = -15;
-    lf.lfWeight = FW_BOLD;
-    lf.lfCharSet = GB2312_CHARSET;
-    std::strncpy(lf.lfFaceName, "宋体", LF_FACESIZE - 1);
+    const LOGFONTA lf = InterfaceLogFont(15, FW_BOLD);
     m_fontOK.CreateFontIndirect(&lf);
 }
 

@@ -6,22 +6,22 @@ namespace {
 
 CFont g_interfaceFont;
 
-LOGFONTA InterfaceLogFont()
+} // namespace
+
+LOGFONTA InterfaceLogFont(int pixelHeight, LONG weight)
 {
     LOGFONTA lf{};
-    lf.lfHeight = -12;
-    lf.lfWeight = FW_NORMAL;
+    lf.lfHeight = -pixelHeight;
+    lf.lfWeight = weight;
     lf.lfCharSet = GB2312_CHARSET;
     std::strncpy(lf.lfFaceName, "宋体", LF_FACESIZE - 1);
     return lf;
 }
 
-} // namespace
-
 CFont* GetInterfaceFont()
 {
     if (g_interfaceFont.GetSafeHandle() == nullptr) {
-        const LOGFONTA lf = InterfaceLogFont();
+        const LOGFONTA lf = InterfaceLogFont(12, FW_NORMAL);
         g_interfaceFont.CreateFontIndirect(&lf);
     }
     return &g_interfaceFont;

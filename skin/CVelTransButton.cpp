@@ -6,14 +6,6 @@
 
 namespace {
 
-constexpr COLORREF kKeyColour = RGB(255, 0, 255);
-constexpr UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
-// Created hidden: a tooltip window made visible is also made the active
-// window, which would take the keyboard from the dialog the moment the
-// pointer first reaches a button whose tip is made on that hover. The
-// control shows itself, without activating, when the tip is due.
-constexpr DWORD kTipStyle = WS_CHILD | TTS_ALWAYSTIP;
-constexpr int kTipInitialDelayMs = 100;
 // The height the text look centres on: that of the texts it shows.
 constexpr int kTextHeight = 12;
 // Room kept free at the right of the bitmap look's text.
@@ -51,23 +43,14 @@ const MessageMap* CVelTransButton::GetThisMessageMap()
         On::NcHitTest<&CVelTransButton::OnNcHitTest>(),
         On::NcPaint<&CVelTransButton::OnNcPaint>(),
     };
-    static const MessageMap map{CButton::GetThisMessageMap(), entries};
+    static const MessageMap map{CVelHoverButton::GetThisMessageMap(), entries};
     return &map;
 }
 
-int CVelTransButton::FrameIndex(bool bHover, bool bPressed)
-{
-    if (bHover && bPressed)
-        return 2;
-    return bHover ? 1 : 0;
-}
-
-// Every paint request of the platform button arrives at DrawItem.
 void CVelTransButton::PreSubclassWindow()
 {
     m_hStockFont = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
-    ModifyStyle(0, BS_OWNERDRAW);
-    CButton::PreSubclassWindow();
+    CVelHoverButton::PreSubclassWindow();
 }
 
 // ---- configuration ------------------------------------------------------
@@ -119,42 +102,25 @@ void CVelTransButton::SetBitmapStyle(CBitmap* pSkin, HICON hIcon, BOOL bHandCurs
 
 void CVelTransButton::SetTooltipText(const CString& text)
 {
-    m_strTooltip = text;
-    UpdateToolTip(m_strTooltip);
+    m_strTip = text;
+    UpdateToolTip(m_strTip);
 }
 
 // ---- tooltip ----------------------------------------------------------------
 
 void CVelTransButton::UpdateToolTip(const CString& text)
 {
-    if (m_toolTip.GetSafeHwnd() != nullptr)
-        m_toolTip.UpdateTipText(text, this, 0);
-    else
+    if (m_toolTip.GetSafeHwnd() == nullptr)
         CreateToolTip(text);
-}
-
-// The button window itself is the tool; its moves reach the tip only
-// through PreTranslateMessage.
-void CVelTransButton::CreateToolTip(const CString& text)
-{
-    if (!m_toolTip.Create(this, kTipStyle))
-        return;
-    m_toolTip.SendMessage(TTM_SETDELAYTIME, TTDT_INITIAL, kTipInitialDelayMs);
-    m_toolTip.AddTool(this, text, nullptr, 0);
-}
-
-BOOL CVelTransButton::PreTranslateMessage(MSG* pMsg)
-{
-    if (m_toolTip.GetSafeHwnd() != nullptr)
-        m_toolTip.SendMessage(TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(pMsg));
-    return CButton::PreTranslateMessage(pMsg);
+    else
+        CVelHoverButton::UpdateToolTip(text);
 }
 
 // ---- painting -----------------------------------------------------------------
 
-void CVelTransButton::Redraw()
+void CVelTransButton::ShowState()
 {
-    RedrawWindow(nullptr, nullptr, kRedrawNow);
+    RedrawNow();
 }
 
 HGDIOBJ CVelTransButton::TextFont() const
@@ -274,7 +240,7 @@ BOOL CVelTransButton::OnEraseBkgnd(CDC*)
 void CVelTransButton::OnSize(UINT, int, int)
 {
     if (IsWindowVisible())
-        Redraw();
+        RedrawNow();
 }
 
 // The button has no frame of its own to paint.
@@ -297,39 +263,11 @@ BOOL CVelTransButton::OnSetCursor(CWnd*, UINT, UINT)
     return TRUE;
 }
 
-// Hover is kept with the mouse capture: entering takes it, and any move that
-// finds the pointer off the button (outside it, or over a window covering
-// it) ends the hover and a press with it.
-void CVelTransButton::OnMouseMove(UINT, POINT point)
+// A label ignores the mouse.
+void CVelTransButton::OnMouseMove(UINT nFlags, POINT point)
 {
-    if (m_look == Look::Label)
-        return;
-    RECT rc;
-    GetClientRect(&rc);
-    if (PtInRect(&rc, point) && GetCapture() != this) {
-        SetCapture();
-        UpdateToolTip(m_strTooltip);
-    }
-    if (!m_bHover) {
-        m_bHover = true;
-        Redraw();
-    }
-    if (PointerStillOver(point, rc))
-        return;
-
-    m_bHover = false;
-    m_bPressed = false;
-    Redraw();
-    ReleaseCapture();
-    // An empty tip keeps the tooltip from showing while the pointer is away.
-    UpdateToolTip(CString());
-}
-
-bool CVelTransButton::PointerStillOver(POINT point, const RECT& rc)
-{
-    POINT screen = point;
-    ClientToScreen(&screen);
-    return WindowFromPoint(screen) == this && (PtInRect(&rc, point) || GetCapture() != this);
+    if (m_look != Look::Label)
+        CVelHoverButton::OnMouseMove(nFlags, point);
 }
 
 bool CVelTransButton::CursorOverButton()
@@ -344,16 +282,12 @@ bool CVelTransButton::CursorOverButton()
 }
 
 // The focus comes with a press in every look; the capture is left as it is.
-void CVelTransButton::OnLButtonDown(UINT, POINT)
+void CVelTransButton::OnLButtonDown(UINT nFlags, POINT point)
 {
     if (GetFocus() != this)
         SetFocus();
-    if (m_look == Look::Label)
-        return;
-    if (m_bPressed)
-        return;
-    m_bPressed = true;
-    Redraw();
+    if (m_look != Look::Label)
+        CVelHoverButton::OnLButtonDown(nFlags, point);
 }
 
 // The parent has handled the click before the button repaints.
@@ -361,15 +295,13 @@ void CVelTransButton::OnLButtonUp(UINT, POINT)
 {
     if (m_look == Look::Label)
         return;
-    if (m_bPressed) {
-        m_bHover = false;
-        m_bPressed = false;
+    if (EndPress()) {
         NotifyClick();
         // The command may have destroyed the window (a closing dialog).
         if (m_hWnd == nullptr)
             return;
         m_bHover = CursorOverButton();
-        Redraw();
+        ShowState();
     }
     SetCursorAfterRelease();
 }
@@ -388,11 +320,4 @@ void CVelTransButton::SetCursorAfterRelease()
 void CVelTransButton::OnLButtonDblClk(UINT, POINT)
 {
     SendMessage(WM_LBUTTONDOWN, 0, 0);
-}
-
-// Synchronous, with lParam 0 rather than the button's handle.
-void CVelTransButton::NotifyClick()
-{
-    if (CWnd* parent = GetParent())
-        parent->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), BN_CLICKED), 0);
 }

@@ -1,17 +1,16 @@
 #pragma once
 
 #include "framework/CBitmap.h"
-#include "framework/CButton.h"
 #include "framework/CFont.h"
 #include "framework/CString.h"
-#include "skin/CVelToolTipCtrl.h"
+#include "skin/CVelHoverButton.h"
 
 // An owner-drawn button painted whole, off screen, in one of three looks:
 // a frame of a three-image skin strip (bitmap look), flat text that changes
 // colour on hover (text look), or an icon and text that ignore the mouse
 // (label look). It tracks hover and press with the mouse capture, reports a
 // click to its parent as WM_COMMAND (lParam 0) and shows a tooltip.
-class CVelTransButton : public CButton {
+class CVelTransButton : public CVelHoverButton {
 public:
     enum class Look { Label, Text, Bitmap };
 
@@ -30,17 +29,10 @@ public:
     // on first use).
     void SetTooltipText(const CString& text);
 
-    // The skin frame to show: 0 normal, 1 hover, 2 pressed; a press without
-    // hover shows the normal frame.
-    static int FrameIndex(bool bHover, bool bPressed);
-
     Look GetLook() const { return m_look; }
-    bool IsHover() const { return m_bHover; }
-    bool IsPressed() const { return m_bPressed; }
     CVelToolTipCtrl& GetToolTip() { return m_toolTip; }
-    const CString& GetTooltipText() const { return m_strTooltip; }
+    const CString& GetTooltipText() const { return m_strTip; }
 
-    BOOL PreTranslateMessage(MSG* pMsg) override;
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 
 protected:
@@ -59,9 +51,13 @@ protected:
     LRESULT OnNcHitTest(POINT point);
     void OnNcPaint();
 
+    // State changes repaint at once.
+    void ShowState() override;
+    // Creates the tooltip window first if there is none yet.
+    void UpdateToolTip(const CString& text) override;
+
 private:
     void TakeIcon(HICON hIcon);
-    void Redraw();
     void PaintBitmapLook(CDC& dc, const RECT& rc);
     void PaintTextLook(CDC& dc, const RECT& rc);
     void PaintLabelLook(CDC& dc, RECT rc);
@@ -69,18 +65,10 @@ private:
     // The font to select: the owner's, or the stock GUI font set when the
     // window was attached (which is never deleted).
     HGDIOBJ TextFont() const;
-    // Brings the tooltip up to date with text, creating its window first
-    // if there is none yet.
-    void UpdateToolTip(const CString& text);
-    void CreateToolTip(const CString& text);
-    bool PointerStillOver(POINT point, const RECT& rc);
     // The cursor is over this button's client area, as the screen says now.
     bool CursorOverButton();
-    void NotifyClick();
     void SetCursorAfterRelease();
 
-    bool m_bHover = false;
-    bool m_bPressed = false;
     POINT m_ptTextInset{2, 3};
     COLORREF m_crText = RGB(0, 0, 0);
     COLORREF m_crHoverText = RGB(0, 0, 255);
@@ -92,8 +80,6 @@ private:
     HFONT m_hStockFont = nullptr;
     SIZE m_sizeIcon{16, 16};
     HICON m_hIcon = nullptr;
-    CString m_strTooltip;
-    CVelToolTipCtrl m_toolTip;
     Look m_look = Look::Text;
     CBitmap* m_pSkin = nullptr;
     BOOL m_bHandCursor = TRUE;

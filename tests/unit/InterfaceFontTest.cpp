@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 TEST(InterfaceFont, IsOneObjectWithOneFontCreatedOnce)
@@ -21,4 +22,17 @@ TEST(InterfaceFont, IsOneObjectWithOneFontCreatedOnce)
     EXPECT_EQ(lf.lfWeight, FW_NORMAL);
     EXPECT_EQ(lf.lfCharSet, GB2312_CHARSET);
     EXPECT_EQ(std::string(lf.lfFaceName), std::string("\xCB\xCE\xCC\xE5")) << "face name is not 宋体 in GBK";
+}
+
+// The size label's and the OK button's fonts differ from the interface font
+// only in height and weight.
+TEST(InterfaceFont, LogFontTakesHeightAndWeightAndLeavesTheRestZero)
+{
+    const LOGFONTA lf = InterfaceLogFont(15, FW_BOLD);
+    LOGFONTA want{};
+    want.lfHeight = -15;
+    want.lfWeight = FW_BOLD;
+    want.lfCharSet = GB2312_CHARSET;
+    std::memcpy(want.lfFaceName, "\xCB\xCE\xCC\xE5", 4);
+    EXPECT_EQ(std::memcmp(&lf, &want, sizeof lf), 0) << "height " << lf.lfHeight << ", weight " << lf.lfWeight;
 }

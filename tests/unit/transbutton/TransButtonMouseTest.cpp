@@ -102,6 +102,19 @@ TEST_F(MouseFixture, ClickSendsOneCommandBeforeTheRepaintThenShowsTheHoverFrame)
     EXPECT_TRUE(ShowsFrame(1)) << ScreenFace();
 }
 
+// A frame shown under a resting pointer and clicked at once: the press comes
+// before any move has given the button its hover, and is a click all the same.
+TEST_F(MouseFixture, ClickOnAButtonShownUnderTheRestingPointerSendsTheCommand)
+{
+    button.ShowWindow(SW_HIDE);
+    MouseTo(Centre());
+    PumpPending();
+    button.ShowWindow(SW_SHOWNOACTIVATE);
+    MouseDown();
+    MouseUp();
+    EXPECT_TRUE(PumpUntil([&] { return !parent.commands.empty(); })) << "the click was lost";
+}
+
 TEST_F(MouseFixture, DoubleClickSendsTwoCommands)
 {
     MouseTo(Centre());

@@ -380,7 +380,7 @@ void CVelDialog::OnLButtonDown(UINT, POINT point)
 {
     m_ptPress = point;
     ClientToScreen(&m_ptPress);
-    m_nResizeCode = -1;
+    m_nResizeCode = skin::kNoResize;
     GetWindowRect(&m_rcPressWindow);
 
     RECT client;

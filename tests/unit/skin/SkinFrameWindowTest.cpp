@@ -239,7 +239,7 @@ TEST(SkinnedFrameWindow, BorderPressEndsWithTheReleaseEvenInsideThePlatformsLoop
     for (const POINT& p : borders) {
         SetCursorPos(start.left + p.x, start.top + p.y);
         PressBorder(*dlg, p);
-        EXPECT_EQ(dlg->ResizeCode(), -1) << "press at (" << p.x << "," << p.y << ")";
+        EXPECT_EQ(dlg->ResizeCode(), skin::kNoResize) << "press at (" << p.x << "," << p.y << ")";
         EXPECT_FALSE(::KillTimer(*dlg, 1)) << "the resize timer outlived the release";
         EXPECT_NE(::GetCapture(), dlg->m_hWnd);
         EXPECT_EQ(WindowRect(*dlg), start) << "the cursor never moved";
@@ -270,7 +270,7 @@ TEST(SkinnedFrameWindow, BorderPressDoesNotResizeWhenNotResizableOrAtTheMaximise
     // The grip starts nothing, not even the platform's loop, so the press
     // returns without a release.
     dlg->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right - 2, client.bottom - 2));
-    EXPECT_EQ(dlg->ResizeCode(), -1) << "the bottom-right grip of a maximised window";
+    EXPECT_EQ(dlg->ResizeCode(), skin::kNoResize) << "the bottom-right grip of a maximised window";
     EXPECT_FALSE(::KillTimer(*dlg, 1));
     dlg->SendMessage(WM_LBUTTONUP, 0, 0);
     dlg->DestroyWindow();
@@ -338,7 +338,7 @@ TEST(SkinnedFrameWindow, TicksResizeWhileTheButtonIsHeldAndEndTheResizeOnceItIsU
     button.Release();
     SetCursorPos(press.x + 80, press.y);
     Tick(*dlg);
-    EXPECT_EQ(dlg->ResizeCode(), -1);
+    EXPECT_EQ(dlg->ResizeCode(), skin::kNoResize);
     EXPECT_FALSE(::KillTimer(*dlg, skin::kResizeTimerId)) << "the resize timer outlived the button";
     EXPECT_NE(::GetCapture(), dlg->m_hWnd);
     EXPECT_EQ(WindowRect(*dlg), resized) << "the window followed the pointer with no button held";
@@ -366,7 +366,7 @@ TEST(SkinnedFrameWindow, CaptureTakenAwayMidResizeEndsTheResize)
         else
             ReleaseCapture();
         const char* what = taker != nullptr ? "capture taken by another window" : "capture released";
-        EXPECT_EQ(dlg->ResizeCode(), -1) << what;
+        EXPECT_EQ(dlg->ResizeCode(), skin::kNoResize) << what;
         EXPECT_FALSE(::KillTimer(*dlg, skin::kResizeTimerId)) << what << ": the resize timer outlived it";
         // A tick already queued finds nothing to do.
         SetCursorPos(press.x + 60, press.y + 5);

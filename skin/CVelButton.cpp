@@ -61,7 +61,7 @@ void CVelButton::SetTipText(const CString& text)
     if (!m_pToolTip->Create(this, kTipStyle))
         return;
     m_pToolTip->SendMessage(TTM_SETDELAYTIME, TTDT_INITIAL, kTipInitialDelayMs);
-    m_pToolTip->AddTool(this, m_strTip, nullptr, 0);
+    m_pToolTip->AddTool(this, m_strTip);
 }
 
 void CVelButton::ChangeTipText(const CString& text)
@@ -73,7 +73,7 @@ void CVelButton::ChangeTipText(const CString& text)
 void CVelButton::UpdateToolTip(const CString& text)
 {
     if (m_pToolTip && m_pToolTip->GetSafeHwnd() != nullptr)
-        m_pToolTip->UpdateTipText(text, this, 0);
+        m_pToolTip->UpdateTipText(text, this);
 }
 
 BOOL CVelButton::PreTranslateMessage(MSG* pMsg)

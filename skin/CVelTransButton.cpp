@@ -128,7 +128,7 @@ void CVelTransButton::SetTooltipText(const CString& text)
 void CVelTransButton::UpdateToolTip(const CString& text)
 {
     if (m_toolTip.GetSafeHwnd() != nullptr)
-        m_toolTip.UpdateTipText(text, this, 0);
+        m_toolTip.UpdateTipText(text, this);
     else
         CreateToolTip(text);
 }
@@ -140,7 +140,7 @@ void CVelTransButton::CreateToolTip(const CString& text)
     if (!m_toolTip.Create(this, kTipStyle))
         return;
     m_toolTip.SendMessage(TTM_SETDELAYTIME, TTDT_INITIAL, kTipInitialDelayMs);
-    m_toolTip.AddTool(this, text, nullptr, 0);
+    m_toolTip.AddTool(this, text);
 }
 
 BOOL CVelTransButton::PreTranslateMessage(MSG* pMsg)

@@ -1,5 +1,6 @@
 // The skinned dialog frame in real windows: shape, painting, cursors, the
 // polled border resize and the maximised geometry.
+#include "framework/CImageList.h"
 #include "skin/DialogDpiScaling.h"
 #include "skin/VelFrameGeometry.h"
 #include "tests/unit/PixelTestSupport.h"
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -447,6 +449,45 @@ TEST(SkinnedFrameWindow, AReplacedTitleIconIsDestroyed)
     EXPECT_FALSE(IconAlive(first)) << "the replaced icon was left behind";
     dlg->SetTitleIcon(nullptr, -1, 5, 4, second, 16, 16);
     EXPECT_TRUE(IconAlive(second)) << "setting the same icon again destroyed it";
+    dlg->DestroyWindow();
+}
+
+// An opaque icon of one colour, owned by the caller.
+HICON SolidIcon(COLORREF colour)
+{
+    CBitmap image = MakeBitmap(16, 16, std::vector<COLORREF>(16 * 16, colour));
+    CBitmap mask;
+    mask.CreateBitmap(16, 16, 1, 1, std::vector<BYTE>(32, 0).data());
+    ICONINFO info{TRUE, 0, 0, static_cast<HBITMAP>(mask.GetSafeHandle()), image.GetSafeHandle()};
+    return CreateIconIndirect(&info);
+}
+
+// The title image: the list's image at its index while no icon is set, the
+// icon instead once one is.
+TEST(SkinnedFrameWindow, TitleImageComesFromTheImageListUnlessAnIconIsSet)
+{
+    sd::Options options;
+    options.titleText = " ";
+    auto dlg = ShowDemoDialog(options);
+    ASSERT_NE(dlg, nullptr);
+    CImageList images(ImageList_Create(8, 8, ILC_COLOR32, 2, 0));
+    for (COLORREF colour : {RGB(0, 200, 0), RGB(0, 0, 200)}) {
+        CBitmap image = MakeBitmap(8, 8, std::vector<COLORREF>(8 * 8, colour));
+        ASSERT_GE(ImageList_Add(images.GetSafeHandle(), image.GetSafeHandle(), nullptr), 0);
+    }
+    const std::string slice = ColourText(sd::kSliceColour[0]);
+    auto titleAt = [&](int x, int y) { return ColourText(EraseInto(*dlg, RGB(1, 2, 3))->dc.GetPixel(x, y)); };
+
+    dlg->SetTitleIcon(&images, 1, 9, 6, nullptr, 16, 16);
+    EXPECT_EQ(titleAt(9, 6), ColourText(RGB(0, 0, 200)));
+    EXPECT_EQ(titleAt(16, 13), ColourText(RGB(0, 0, 200)));
+    EXPECT_EQ(titleAt(17, 13), slice);
+    dlg->SetTitleIcon(&images, -1, 9, 6, nullptr, 16, 16);
+    EXPECT_EQ(titleAt(9, 6), slice) << "an image drawn for a negative index";
+
+    dlg->SetTitleIcon(&images, 1, 9, 6, SolidIcon(RGB(200, 0, 0)), 16, 16);
+    EXPECT_EQ(titleAt(9, 6), ColourText(RGB(200, 0, 0)));
+    EXPECT_EQ(titleAt(24, 21), ColourText(RGB(200, 0, 0)));
     dlg->DestroyWindow();
 }
 

@@ -134,7 +134,7 @@ protected:
     // TRUE if the control handled it.
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     // The processing the framework replaced: the window's original procedure.
-    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Default processing of the message being handled now.
     LRESULT Default();
 

@@ -1,6 +1,5 @@
 #include "app/BitmapImage.h"
 
-#include "app/GdiplusLibrary.h"
 #include "app/GdiplusState.h"
 
 #include <cstring>
@@ -10,7 +9,7 @@
 namespace {
 
 // The class identifier of the first installed encoder for the format.
-HRESULT FindEncoder(const GdiplusLibrary& gdiplus, const GUID& format, CLSID* pClsid)
+HRESULT FindEncoder(const GdiplusState::Functions& gdiplus, const GUID& format, CLSID* pClsid)
 {
     UINT count = 0;
     UINT size = 0;
@@ -56,10 +55,10 @@ void BitmapImage::Attach(HBITMAP hBitmap, bool bMayDelete)
 
 HRESULT BitmapImage::Save(const wchar_t* pszPath, const GUID& format)
 {
-    if (!GdiplusState::Instance().Startup())
+    GdiplusState& state = GdiplusState::Instance();
+    if (!state.Startup())
         return E_FAIL;
-    // Started means bound.
-    const GdiplusLibrary& gdiplus = *GdiplusLibrary::Get();
+    const GdiplusState::Functions& gdiplus = state.Flat();
     CLSID encoder;
     const HRESULT found = FindEncoder(gdiplus, format, &encoder);
     if (found != S_OK)

@@ -308,6 +308,7 @@ BOOL CCaptureFrameDlg::CaptureViewport()
 {
     RECT wr;
     GetWindowRect(&wr);
+    // A step that fails loses only its own output; the command shows nothing.
     CaptureScreenArea(CaptureRect(m_rcViewport, wr));
     return TRUE;
 }

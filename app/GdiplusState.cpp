@@ -1,6 +1,8 @@
 #include "app/GdiplusState.h"
 
-#include "app/GdiplusLibrary.h"
+#include "framework/ProcAddress.h"
+
+#include <string>
 
 namespace {
 
@@ -15,6 +17,13 @@ public:
 private:
     CRITICAL_SECTION& m_cs;
 };
+
+template <typename Fn>
+bool BindFunction(HMODULE module, const char* name, Fn* pFn)
+{
+    *pFn = ProcAddress<Fn>(module, name);
+    return *pFn != nullptr;
+}
 
 } // namespace
 
@@ -35,17 +44,50 @@ GdiplusState::~GdiplusState()
     DeleteCriticalSection(&m_lock);
 }
 
+HMODULE GdiplusState::LoadFromSystemFolder()
+{
+    HMODULE module = LoadLibraryExA("gdiplus.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    // Windows 7 without its update KB2533623 refuses the flag: name the file
+    // in the system folder instead.
+    if (module == nullptr && GetLastError() == ERROR_INVALID_PARAMETER) {
+        char folder[MAX_PATH] = {};
+        const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+        if (length > 0 && length < MAX_PATH)
+            module = LoadLibraryA((std::string(folder, length) + "\\gdiplus.dll").c_str());
+    }
+    return module;
+}
+
+// GdiplusStartup is bound last: once it is, every function is.
+bool GdiplusState::Bind()
+{
+    if (m_startup != nullptr)
+        return true;
+    HMODULE module = LoadFromSystemFolder();
+    Functions& f = m_functions;
+    if (module != nullptr && BindFunction(module, "GdiplusShutdown", &m_shutdown) &&
+        BindFunction(module, "GdipGetImageEncodersSize", &f.GetImageEncodersSize) &&
+        BindFunction(module, "GdipGetImageEncoders", &f.GetImageEncoders) &&
+        BindFunction(module, "GdipCreateBitmapFromHBITMAP", &f.CreateBitmapFromHBITMAP) &&
+        BindFunction(module, "GdipSaveImageToFile", &f.SaveImageToFile) &&
+        BindFunction(module, "GdipDisposeImage", &f.DisposeImage) &&
+        BindFunction(module, "GdiplusStartup", &m_startup))
+        return true;
+    if (module != nullptr)
+        FreeLibrary(module);
+    return false;
+}
+
 bool GdiplusState::Startup()
 {
     ScopedLock lock(m_lock);
     if (m_token != 0)
         return true;
-    const GdiplusLibrary* gdiplus = GdiplusLibrary::Get();
-    if (gdiplus == nullptr)
+    if (!Bind())
         return false;
     Gdiplus::GdiplusStartupInput input;
     ULONG_PTR token = 0;
-    if (gdiplus->Startup(&token, &input, nullptr) != Gdiplus::Ok)
+    if (m_startup(&token, &input, nullptr) != Gdiplus::Ok)
         return false;
     m_token = token;
     return true;
@@ -69,7 +111,7 @@ void GdiplusState::Shutdown()
     ScopedLock lock(m_lock);
     // A token exists only once the library was bound.
     if (m_token != 0)
-        GdiplusLibrary::Get()->Shutdown(m_token);
+        m_shutdown(m_token);
     m_token = 0;
 }
 
@@ -77,10 +119,4 @@ bool GdiplusState::IsStarted()
 {
     ScopedLock lock(m_lock);
     return m_token != 0;
-}
-
-int GdiplusState::ImageCount()
-{
-    ScopedLock lock(m_lock);
-    return m_nImages;
 }

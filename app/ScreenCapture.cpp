@@ -57,13 +57,15 @@ void CopyBitmap(CDC& screenDC, CDC& memDC, CBitmap& bitmap, CBitmap* pCopy)
     copyDC.BitBlt(0, 0, size.cx, size.cy, &memDC, 0, 0, SRCCOPY);
 }
 
-// Starts Paint on the file and does not wait for it. Wide throughout, so
-// that a temporary folder named outside the ANSI code page reaches Paint as
-// it is named.
-void OpenInPaint(const std::wstring& path)
+// Starts Paint on the file and does not wait for it; false when the shell
+// reports that it could not. Wide throughout, so that a temporary folder
+// named outside the ANSI code page reaches Paint as it is named.
+bool OpenInPaint(const std::wstring& path)
 {
     const std::wstring parameters = PaintParameters(path);
-    ShellExecuteW(nullptr, L"open", L"mspaint.exe", parameters.c_str(), L"", SW_SHOW);
+    const HINSTANCE result = ShellExecuteW(nullptr, L"open", L"mspaint.exe", parameters.c_str(), L"", SW_SHOW);
+    // Above 32 is success; the lower values are error codes.
+    return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
 } // namespace
@@ -75,8 +77,9 @@ RECT CaptureRect(const RECT& viewport, const RECT& windowRect)
     return rc;
 }
 
-void CaptureScreenArea(const RECT& area)
+CaptureOutcome CaptureScreenArea(const RECT& area)
 {
+    CaptureOutcome outcome;
     CClientDC screenDC(CWnd::GetDesktopWindow());
     CDC memDC;
     memDC.CreateCompatibleDC(&screenDC);
@@ -89,13 +92,15 @@ void CaptureScreenArea(const RECT& area)
     // file is still being written: the file is written from our own.
     CBitmap clipboardCopy;
     CopyBitmap(screenDC, memDC, bitmap, &clipboardCopy);
-    if (PutBitmapOnClipboard(&clipboardCopy))
+    outcome.onClipboard = PutBitmapOnClipboard(&clipboardCopy);
+    if (outcome.onClipboard)
         clipboardCopy.Detach();
     const std::wstring path = CurrentOutputPath();
     {
         BitmapImage image;
         image.Attach(static_cast<HBITMAP>(bitmap.Detach()), true);
-        image.Save(path.c_str(), Gdiplus::ImageFormatBMP);
-        OpenInPaint(path);
+        outcome.saved = image.Save(path.c_str(), Gdiplus::ImageFormatBMP);
+        outcome.paintStarted = OpenInPaint(path);
     }
+    return outcome;
 }

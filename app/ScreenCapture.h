@@ -6,10 +6,17 @@
 // by the frame window's top-left corner.
 RECT CaptureRect(const RECT& viewport, const RECT& windowRect);
 
+// What became of a capture's three deliveries. A step that fails loses only
+// its own output; the frame's command reports nothing either way.
+struct CaptureOutcome {
+    bool onClipboard = false;  // the clipboard took its copy of the bitmap
+    HRESULT saved = E_FAIL;    // BitmapImage::Save's result for the file
+    bool paintStarted = false; // the shell reported Paint started
+};
+
 // Copies the screen pixels of area (screen coordinates) into a bitmap and
 // delivers it, in this order: onto the clipboard, into the output file
-// (BMP), and to Paint; pixels off the screen come out black. A step that
-// fails is skipped and the next still runs. Raises the framework's resource
-// exception when the screen's device context cannot be had; then nothing is
-// delivered.
-void CaptureScreenArea(const RECT& area);
+// (BMP), and to Paint; pixels off the screen come out black. Raises the
+// framework's resource exception when the screen's device context cannot be
+// had; then nothing is delivered.
+CaptureOutcome CaptureScreenArea(const RECT& area);

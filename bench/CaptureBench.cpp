@@ -44,7 +44,9 @@ struct StepTimes {
     std::vector<double> read, clipboard, save;
 };
 
-void CaptureOnce(int w, int h, const std::wstring& path, StepTimes* times)
+// False, with what failed on stderr, when a step did not do its work: its
+// time would be that of a failure.
+bool CaptureOnce(int w, int h, const std::wstring& path, StepTimes* times)
 {
     CClientDC screenDC(CWnd::GetDesktopWindow());
     CDC memDC;
@@ -68,18 +70,25 @@ void CaptureOnce(int w, int h, const std::wstring& path, StepTimes* times)
         ScopedSelectObject selectCopy(copyDC, copy);
         copyDC.BitBlt(0, 0, w, h, &memDC, 0, 0, SRCCOPY);
     }
-    if (PutBitmapOnClipboard(&copy))
+    const bool onClipboard = PutBitmapOnClipboard(&copy);
+    if (onClipboard)
         copy.Detach();
     LARGE_INTEGER t2 = Now();
+    HRESULT saved = E_FAIL;
     {
         BitmapImage image;
         image.Attach(static_cast<HBITMAP>(bitmap.Detach()), true);
-        image.Save(path.c_str(), Gdiplus::ImageFormatBMP);
+        saved = image.Save(path.c_str(), Gdiplus::ImageFormatBMP);
     }
     LARGE_INTEGER t3 = Now();
     times->read.push_back(Milliseconds(t0, t1));
     times->clipboard.push_back(Milliseconds(t1, t2));
     times->save.push_back(Milliseconds(t2, t3));
+    if (!onClipboard)
+        std::fprintf(stderr, "%dx%d: the clipboard did not take the bitmap\n", w, h);
+    if (saved != S_OK)
+        std::fprintf(stderr, "%dx%d: the save failed, 0x%08lX\n", w, h, static_cast<unsigned long>(saved));
+    return onClipboard && saved == S_OK;
 }
 
 } // namespace
@@ -92,8 +101,12 @@ int main()
     std::printf("%-10s %10s %10s %10s %10s\n", "viewport", "read", "clipboard", "bmp save", "total");
     for (const SIZE& s : sizes) {
         StepTimes times;
-        for (int i = 0; i < kRuns; ++i)
-            CaptureOnce(s.cx, s.cy, path, &times);
+        for (int i = 0; i < kRuns; ++i) {
+            if (!CaptureOnce(s.cx, s.cy, path, &times)) {
+                DeleteFileW(path.c_str());
+                return 1;
+            }
+        }
         const double read = Median(times.read);
         const double clipboard = Median(times.clipboard);
         const double save = Median(times.save);

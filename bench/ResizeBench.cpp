@@ -40,6 +40,8 @@ public:
     double m_sizeMs = 0;
     double m_eraseMs = 0;
 
+    // Modeless: the benchmark drives the frame step by step.
+    BOOL Create() { return CreateFromTemplate(nullptr) != nullptr; }
     void ResetClocks()
     {
         m_nErases = 0;
@@ -251,7 +253,7 @@ int main(int argc, char** argv)
     }
     InitCommonControls();
     TimedFrame frame;
-    if (!frame.Create(IDD_CAPTURE_FRAME)) {
+    if (!frame.Create()) {
         bench::Report("error the frame could not be created");
         return 1;
     }

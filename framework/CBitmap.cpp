@@ -23,15 +23,10 @@ BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight)
     return Attach(::CreateCompatibleBitmap(pDC->GetSafeHdc(), nWidth, nHeight));
 }
 
-int CBitmap::GetBitmap(BITMAP* pBitmap) const
-{
-    return GetObject(sizeof(BITMAP), pBitmap);
-}
-
 SIZE CBitmap::GetSize() const
 {
     BITMAP bm{};
-    if (GetBitmap(&bm) == 0)
+    if (m_hObject == nullptr || ::GetObjectA(m_hObject, sizeof bm, &bm) == 0)
         return SIZE{0, 0};
     return SIZE{bm.bmWidth, bm.bmHeight};
 }

@@ -17,10 +17,8 @@ public:
     BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitsPerPixel, const void* lpBits);
     BOOL CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight);
 
-    int GetBitmap(BITMAP* pBitmap) const;
     // Width and height in pixels; 0 x 0 when the object holds no bitmap.
     SIZE GetSize() const;
 
     HBITMAP GetSafeHandle() const { return static_cast<HBITMAP>(m_hObject); }
-    operator HBITMAP() const { return GetSafeHandle(); }
 };

@@ -8,11 +8,6 @@ class CButton : public CWnd {
 public:
     BOOL Create(const char* lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
-    UINT GetButtonStyle() const;
-    void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE);
-    int GetCheck() const;
-    void SetCheck(int nCheck);
-
     // Paints an owner-drawn button. The base draws nothing.
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
 

@@ -4,12 +4,7 @@
 #include "framework/CWnd.h"
 
 CClientDC::CClientDC(CWnd* pWnd)
-    : CClientDC(pWnd != nullptr ? pWnd->m_hWnd : nullptr)
-{
-}
-
-CClientDC::CClientDC(HWND hWnd)
-    : m_hWnd(hWnd)
+    : m_hWnd(pWnd != nullptr ? pWnd->m_hWnd : nullptr)
 {
     m_hDC = ::GetDC(m_hWnd);
     if (m_hDC == nullptr)

@@ -10,7 +10,6 @@ class CWnd;
 class CClientDC : public CDC {
 public:
     explicit CClientDC(CWnd* pWnd);
-    explicit CClientDC(HWND hWnd);
     ~CClientDC() override;
 
     CClientDC(CClientDC&&) = delete;

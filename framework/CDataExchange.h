@@ -9,10 +9,8 @@ class CWnd;
 // (CDialog::UpdateData runs DoDataExchange with it).
 class CDataExchange {
 public:
-    CDataExchange(CDialog* pDlgWnd, BOOL bSaveAndValidate)
-        : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
+    explicit CDataExchange(CDialog* pDlgWnd) : m_pDlgWnd(pDlgWnd) {}
 
-    BOOL m_bSaveAndValidate; // TRUE: controls -> members
     CDialog* m_pDlgWnd;
 };
 

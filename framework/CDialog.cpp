@@ -18,12 +18,7 @@ const MessageMap* CDialog::GetThisMessageMap()
 }
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
-    : m_lpszTemplateName(MAKEINTRESOURCEA(nIDTemplate)), m_nIDHelp(nIDTemplate), m_pParentWnd(pParentWnd)
-{
-}
-
-CDialog::CDialog(const char* lpszTemplateName, CWnd* pParentWnd)
-    : m_lpszTemplateName(lpszTemplateName), m_pParentWnd(pParentWnd)
+    : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd)
 {
 }
 
@@ -46,10 +41,10 @@ HWND CDialog::FindOwner() const
 
 HWND CDialog::CreateFromTemplate(HWND hWndOwner)
 {
-    if (m_hWnd != nullptr || m_lpszTemplateName == nullptr)
+    if (m_hWnd != nullptr)
         return nullptr;
     HINSTANCE hInst = AfxGetResourceHandle();
-    HRSRC hResource = ::FindResourceA(hInst, m_lpszTemplateName, MAKEINTRESOURCEA(5) /* RT_DIALOG */);
+    HRSRC hResource = ::FindResourceA(hInst, MAKEINTRESOURCEA(m_nIDTemplate), MAKEINTRESOURCEA(5) /* RT_DIALOG */);
     HGLOBAL hTemplate = hResource != nullptr ? ::LoadResource(hInst, hResource) : nullptr;
     auto* pTemplate = static_cast<LPCDLGTEMPLATEW>(hTemplate != nullptr ? ::LockResource(hTemplate) : nullptr);
     if (pTemplate == nullptr)
@@ -62,20 +57,9 @@ HWND CDialog::CreateFromTemplate(HWND hWndOwner)
     });
 }
 
-BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
-{
-    m_lpszTemplateName = MAKEINTRESOURCEA(nIDTemplate);
-    m_nIDHelp = nIDTemplate;
-    m_pParentWnd = pParentWnd;
-    HWND hWndParent = pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr;
-    HWND hWnd = CreateFromTemplate(hWndParent);
-    return hWnd != nullptr && hWnd == m_hWnd;
-}
-
 INT_PTR CDialog::DoModal()
 {
     m_nModalResult = -1;
-    m_bModal = true;
     HWND hWndOwner = FindOwner();
     // Disabled before creation, so the new dialog becomes the active window
     // and the owner takes no input while the dialog runs.
@@ -100,7 +84,6 @@ INT_PTR CDialog::DoModal()
     if (hWndOwner != nullptr && m_hWnd != nullptr && ::GetActiveWindow() == m_hWnd)
         ::SetActiveWindow(hWndOwner);
     DestroyWindow();
-    m_bModal = false;
     return m_nModalResult;
 }
 
@@ -130,18 +113,14 @@ void CDialog::RunModalLoop()
 void CDialog::EndDialog(int nResult)
 {
     m_nModalResult = nResult;
-    if (m_bModal) {
-        m_bEndModal = true;
-        // Wakes the loop if it is waiting for a message.
-        ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
-    } else if (m_hWnd != nullptr) {
-        ::EndDialog(m_hWnd, nResult);
-    }
+    m_bEndModal = true;
+    // Wakes the loop if it is waiting for a message.
+    ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
 }
 
-BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
+BOOL CDialog::UpdateData()
 {
-    CDataExchange dx(this, bSaveAndValidate);
+    CDataExchange dx(this);
     try {
         DoDataExchange(&dx);
     } catch (...) {
@@ -156,13 +135,13 @@ void CDialog::DoDataExchange(CDataExchange*) {}
 BOOL CDialog::OnInitDialog()
 {
     // Binds the controls named in DoDataExchange and fills them.
-    UpdateData(FALSE);
+    UpdateData();
     return TRUE;
 }
 
 void CDialog::OnOK()
 {
-    if (!UpdateData(TRUE))
+    if (!UpdateData())
         return;
     EndDialog(IDOK);
 }

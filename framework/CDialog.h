@@ -17,20 +17,16 @@ class CDataExchange;
 // processing. IDOK and IDCANCEL reach OnOK and OnCancel through OnCommand.
 class CDialog : public CWnd {
 public:
-    CDialog() = default;
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
-    explicit CDialog(const char* lpszTemplateName, CWnd* pParentWnd = nullptr);
 
     // Returns the code given to EndDialog, or -1 if the dialog could not be
     // created (no template, or the platform refused it).
-    virtual INT_PTR DoModal();
-    // Creates the dialog modeless (visible if its template says so).
-    BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
-    // Ends the modal loop with nResult. For a modeless dialog: hides it.
+    INT_PTR DoModal();
+    // Ends the modal loop with nResult.
     void EndDialog(int nResult);
 
     // Runs DoDataExchange; FALSE if it raised an exception.
-    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+    BOOL UpdateData();
 
     virtual BOOL OnInitDialog();
     virtual void OnOK();
@@ -43,15 +39,18 @@ protected:
     virtual void DoDataExchange(CDataExchange* pDX);
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
-    const char* m_lpszTemplateName = nullptr;
-    UINT m_nIDHelp = 0;
+    // Creates the window from the template, owned by hWndOwner, bound to this
+    // object before its first message; visible if the template says so.
+    // Null when there is no such template or the platform refused it.
+    HWND CreateFromTemplate(HWND hWndOwner);
+
+    UINT m_nIDTemplate = 0;
     CWnd* m_pParentWnd = nullptr;
 
 private:
     // The owner of the modal window: the top-level window of the parent, or
     // the main window when there is no parent (never the dialog itself).
     HWND FindOwner() const;
-    HWND CreateFromTemplate(HWND hWndOwner);
     void RunModalLoop();
 
     // Dialog procedure for the dialog manager; all handling is in the
@@ -59,8 +58,7 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND, UINT, WPARAM, LPARAM);
 
     int m_nModalResult = -1;
-    // DoModal is running for this object (EndDialog ends its loop, also
-    // when called from OnInitDialog before the loop starts).
-    bool m_bModal = false;
+    // EndDialog was called: the loop ends (also when it was called from
+    // OnInitDialog, before the loop started).
     bool m_bEndModal = false;
 };

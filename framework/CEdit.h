@@ -2,14 +2,7 @@
 
 #include "framework/CWnd.h"
 
-// A platform edit control ("EDIT" class).
-class CEdit : public CWnd {
-public:
-    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
-
-    void SetLimitText(UINT nMax);
-    void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);
-    void GetSel(int& nStartChar, int& nEndChar) const;
-    void ReplaceSel(const char* lpszNewText, BOOL bCanUndo = FALSE);
-    BOOL SetReadOnly(BOOL bReadOnly = TRUE);
-};
+// A platform edit control ("EDIT" class). The program's edit boxes come
+// from dialog templates and are bound with DDX_Control; their texts go
+// through CWnd.
+class CEdit : public CWnd {};

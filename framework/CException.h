@@ -5,7 +5,4 @@
 // Base of the framework's exceptions. Thrown by value and caught by
 // reference; what() is the text shown to the user when one escapes a
 // message handler.
-class CException : public std::exception {
-public:
-    const char* what() const noexcept override;
-};
+class CException : public std::exception {};

@@ -9,10 +9,8 @@ public:
     CFont& operator=(CFont&&) noexcept = default;
 
     // The face name is GBK, whatever the system's code page: the font is
-    // made from its UTF-16 form, and GetLogFont gives it back in GBK.
+    // made from its UTF-16 form.
     BOOL CreateFontIndirect(const LOGFONTA* lpLogFont);
-    int GetLogFont(LOGFONTA* pLogFont) const;
 
     HFONT GetSafeHandle() const { return static_cast<HFONT>(m_hObject); }
-    operator HFONT() const { return GetSafeHandle(); }
 };

@@ -41,10 +41,3 @@ BOOL CGdiObject::DeleteObject()
         return FALSE;
     return ::DeleteObject(std::exchange(m_hObject, nullptr));
 }
-
-int CGdiObject::GetObject(int cb, void* pObject) const
-{
-    if (m_hObject == nullptr)
-        return 0;
-    return ::GetObjectA(m_hObject, cb, pObject);
-}

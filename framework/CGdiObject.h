@@ -21,7 +21,6 @@ public:
     BOOL DeleteObject();
 
     HGDIOBJ GetSafeHandle() const { return m_hObject; }
-    int GetObject(int cb, void* pObject) const;
 
     HGDIOBJ m_hObject = nullptr;
 };

@@ -3,36 +3,23 @@
 #include <windows.h>
 #include <commctrl.h>
 
-class CBitmap;
-class CDC;
-
-// Owner of a common controls image list: destroys it when destroyed.
-// Move-only.
+// Owner of a common controls image list: destroys it when destroyed. The
+// skinned dialog draws its title image from one.
 class CImageList {
 public:
     CImageList() = default;
-    ~CImageList();
+    explicit CImageList(HIMAGELIST hImageList) : m_hImageList(hImageList) {}
+    ~CImageList()
+    {
+        if (m_hImageList != nullptr)
+            ::ImageList_Destroy(m_hImageList);
+    }
 
     CImageList(const CImageList&) = delete;
     CImageList& operator=(const CImageList&) = delete;
-    CImageList(CImageList&& other) noexcept;
-    CImageList& operator=(CImageList&& other) noexcept;
-
-    BOOL Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow);
-    // Takes ownership of hImageList; a list held before is destroyed.
-    BOOL Attach(HIMAGELIST hImageList);
-    HIMAGELIST Detach();
-    BOOL DeleteImageList();
 
     HIMAGELIST GetSafeHandle() const { return m_hImageList; }
-    operator HIMAGELIST() const { return m_hImageList; }
 
-    int GetImageCount() const;
-    // Adds the images of a bitmap; pixels of crMask become transparent
-    // (for a list made with ILC_MASK).
-    int Add(CBitmap* pbmImage, COLORREF crMask);
-    int Add(HICON hIcon);
-    BOOL Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle);
-
+private:
     HIMAGELIST m_hImageList = nullptr;
 };

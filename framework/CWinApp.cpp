@@ -1,7 +1,5 @@
 #include "framework/CWinApp.h"
 
-#include "framework/CWnd.h"
-
 namespace {
 
 CWinApp* g_pApp = nullptr;
@@ -26,26 +24,7 @@ BOOL CWinApp::InitInstance()
 
 int CWinApp::ExitInstance()
 {
-    return m_nQuitCode;
-}
-
-int CWinApp::Run()
-{
-    MSG msg{};
-    for (;;) {
-        const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
-        if (got == 0) {
-            m_nQuitCode = static_cast<int>(msg.wParam);
-            break;
-        }
-        if (got == -1)
-            break;
-        if (!CWnd::WalkPreTranslateTree(&msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-    }
-    return ExitInstance();
+    return 0;
 }
 
 CWinApp* AfxGetApp()
@@ -67,24 +46,17 @@ HINSTANCE AfxGetInstanceHandle()
 
 HINSTANCE AfxGetResourceHandle()
 {
-    if (g_pApp != nullptr && g_pApp->m_hResource != nullptr)
-        return g_pApp->m_hResource;
     return AfxGetInstanceHandle();
 }
 
-void AfxSetResourceHandle(HINSTANCE hResource)
-{
-    if (g_pApp != nullptr)
-        g_pApp->m_hResource = hResource;
-}
-
+// The program runs inside InitInstance (the main window's modal loop); no
+// message loop follows it.
 int AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
 {
     CWinApp* pApp = AfxGetApp();
     if (pApp == nullptr)
         return -1;
     pApp->m_hInstance = hInstance;
-    if (!pApp->InitInstance())
-        return pApp->ExitInstance();
-    return pApp->Run();
+    pApp->InitInstance();
+    return pApp->ExitInstance();
 }

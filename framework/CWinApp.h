@@ -6,10 +6,9 @@ class CWnd;
 
 // The application. The program defines exactly one object of a class
 // derived from CWinApp, with static storage duration; the program entry
-// (WinMain, in the framework) finds it and runs it:
-//   InitInstance; if it returns FALSE, ExitInstance and the process ends
-//   with ExitInstance's result; otherwise Run (a message loop until WM_QUIT,
-//   then ExitInstance).
+// (WinMain, in the framework) finds it and runs InitInstance, which runs the
+// program's main window modally; then the process ends with ExitInstance's
+// result.
 class CWinApp {
 public:
     CWinApp();
@@ -21,26 +20,19 @@ public:
     virtual BOOL InitInstance();
     // Returns the process exit code.
     virtual int ExitInstance();
-    virtual int Run();
 
     // The main window: where pre-translation of queued messages stops, and
     // the owner of dialogs that are given no parent.
     CWnd* m_pMainWnd = nullptr;
     HINSTANCE m_hInstance = nullptr;
-    // Where resources (templates, bitmaps, icons) are loaded from; the
-    // program module unless set otherwise.
-    HINSTANCE m_hResource = nullptr;
-
-protected:
-    // wParam of the WM_QUIT that ended Run.
-    int m_nQuitCode = 0;
 };
 
 CWinApp* AfxGetApp();
 CWnd* AfxGetMainWnd();
 HINSTANCE AfxGetInstanceHandle();
+// Where resources (templates, bitmaps, icons) are loaded from: the program
+// module.
 HINSTANCE AfxGetResourceHandle();
-void AfxSetResourceHandle(HINSTANCE hResource);
 
 // The program entry's work, callable on its own (WinMain only forwards).
 int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);

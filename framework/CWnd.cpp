@@ -1,7 +1,6 @@
 #include "framework/CWnd.h"
 
 #include "framework/CDC.h"
-#include "framework/CFont.h"
 #include "framework/CWinApp.h"
 #include "framework/ExceptionReport.h"
 #include "framework/GbkText.h"
@@ -39,17 +38,6 @@ bool IsImeWindow(HWND hWnd)
     ::GetClassNameA(hWnd, className, sizeof className);
     return lstrcmpiA(className, "IME") == 0 || lstrcmpiA(className, "MSCTFIME UI") == 0;
 }
-
-// A class name is text, or an atom in the low word of the pointer.
-struct WideClassName {
-    explicit WideClassName(const char* name)
-        : text(IS_INTRESOURCE(name) ? std::wstring() : WideFromGbk(name))
-        , value(IS_INTRESOURCE(name) ? reinterpret_cast<LPCWSTR>(name) : text.c_str())
-    {
-    }
-    std::wstring text;
-    LPCWSTR value;
-};
 
 } // namespace
 
@@ -105,11 +93,6 @@ CWnd* CWnd::FromHandle(HWND hWnd)
     return slot.get();
 }
 
-std::size_t CWnd::GetHandleMapCount()
-{
-    return Maps().permanent.size();
-}
-
 void CWnd::BindHandle(HWND hWnd)
 {
     Maps().permanent[hWnd] = this;
@@ -146,20 +129,6 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
         return FALSE;
     BindHandle(hWnd);
     return m_hWnd == hWnd;
-}
-
-BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
-{
-    if (pParent == nullptr || pParent->m_hWnd == nullptr)
-        return FALSE;
-    return SubclassWindow(::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID)));
-}
-
-HWND CWnd::UnsubclassWindow()
-{
-    HWND hWnd = m_hWnd;
-    UnbindHandle();
-    return hWnd;
 }
 
 // ---------------------------------------------------------------------------
@@ -202,30 +171,28 @@ LRESULT CALLBACK CWnd::CbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam)
     return ::CallNextHookEx(g_hCbtHook, nCode, wParam, lParam);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpszWindowName,
-                    DWORD dwStyle, int x, int y, int nWidth, int nHeight,
-                    HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle,
+                    int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu)
 {
     if (m_hWnd != nullptr)
         return FALSE;
-    const WideClassName className(lpszClassName);
+    const std::wstring className = WideFromGbk(lpszClassName);
     const std::wstring windowName = WideFromGbk(lpszWindowName);
     HWND hWnd = CreateBound([&] {
-        return ::CreateWindowExW(dwExStyle, className.value,
+        return ::CreateWindowExW(dwExStyle, className.c_str(),
                                  lpszWindowName != nullptr ? windowName.c_str() : nullptr, dwStyle, x, y,
-                                 nWidth, nHeight, hWndParent, nIDorHMenu,
-                                 AfxGetInstanceHandle(), lpParam);
+                                 nWidth, nHeight, hWndParent, nIDorHMenu, AfxGetInstanceHandle(), nullptr);
     });
     return hWnd != nullptr && m_hWnd == hWnd;
 }
 
-BOOL CWnd::Create(const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle,
-                  const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
+BOOL CWnd::Create(const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle, const RECT& rect,
+                  CWnd* pParentWnd, UINT nID)
 {
     return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top,
                     rect.right - rect.left, rect.bottom - rect.top,
                     pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr,
-                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), lpParam);
+                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)));
 }
 
 BOOL CWnd::DestroyWindow()
@@ -263,7 +230,6 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND hWnd, UINT message, WPARAM wParam, 
         }
         pWnd->m_pCurrentMsg = saved;
         pWnd->UnbindHandle();
-        pWnd->PostNcDestroy();
         return result;
     }
 
@@ -300,32 +266,13 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     return FALSE;
 }
 
+// The program's owner-drawn controls are buttons; they draw themselves.
 BOOL CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    HWND hWndChild = nullptr;
-    switch (message) {
-    case WM_DRAWITEM: {
-        auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-        if (dis->CtlType != ODT_MENU)
-            hWndChild = dis->hwndItem;
-        break;
-    }
-    case WM_MEASUREITEM: {
-        auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-        if (mis->CtlType != ODT_MENU)
-            hWndChild = ::GetDlgItem(m_hWnd, static_cast<int>(mis->CtlID));
-        break;
-    }
-    case WM_COMPAREITEM:
-        hWndChild = reinterpret_cast<COMPAREITEMSTRUCT*>(lParam)->hwndItem;
-        break;
-    case WM_DELETEITEM:
-        hWndChild = reinterpret_cast<DELETEITEMSTRUCT*>(lParam)->hwndItem;
-        break;
-    default:
+    if (message != WM_DRAWITEM)
         return FALSE;
-    }
-    CWnd* pChild = FromHandlePermanent(hWndChild);
+    const auto* dis = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    CWnd* pChild = dis->CtlType != ODT_MENU ? FromHandlePermanent(dis->hwndItem) : nullptr;
     if (pChild == nullptr || pChild == this)
         return FALSE;
     return pChild->OnChildNotify(message, wParam, lParam, pResult);
@@ -356,7 +303,6 @@ LRESULT CWnd::Default()
 }
 
 void CWnd::PreSubclassWindow() {}
-void CWnd::PostNcDestroy() {}
 
 BOOL CWnd::PreTranslateMessage(MSG*)
 {
@@ -386,74 +332,28 @@ BOOL CWnd::WalkPreTranslateTree(MSG* pMsg)
 // ---------------------------------------------------------------------------
 // Base handlers: default processing of the current message.
 
-int CWnd::OnCreate(LPCREATESTRUCTW) { return static_cast<int>(Default()); }
-void CWnd::OnDestroy() { Default(); }
-void CWnd::OnClose() { Default(); }
-void CWnd::OnSize(UINT, int, int) { Default(); }
 void CWnd::OnMove(int, int) { Default(); }
-void CWnd::OnPaint() { Default(); }
-void CWnd::OnNcPaint() { Default(); }
-BOOL CWnd::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
-HCURSOR CWnd::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }
 BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }
-void CWnd::OnMouseMove(UINT, POINT) { Default(); }
-void CWnd::OnLButtonDown(UINT, POINT) { Default(); }
-void CWnd::OnLButtonUp(UINT, POINT) { Default(); }
-void CWnd::OnLButtonDblClk(UINT, POINT) { Default(); }
 LRESULT CWnd::OnNcHitTest(POINT) { return Default(); }
-void CWnd::OnTimer(UINT_PTR) { Default(); }
 void CWnd::OnGetMinMaxInfo(MINMAXINFO*) { Default(); }
-void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
 void CWnd::OnWindowPosChanging(WINDOWPOS*) { Default(); }
-void CWnd::OnWindowPosChanged(WINDOWPOS*) { Default(); }
-void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSysKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnHotKey(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
 
 // ---------------------------------------------------------------------------
 // Window operations
 
 DWORD CWnd::GetStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)); }
-DWORD CWnd::GetExStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_EXSTYLE)); }
 
-namespace {
-
-BOOL ModifyStyleBits(HWND hWnd, int nIndex, DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+void CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd)
 {
-    const DWORD style = static_cast<DWORD>(::GetWindowLongA(hWnd, nIndex));
+    const DWORD style = GetStyle();
     const DWORD newStyle = (style & ~dwRemove) | dwAdd;
-    if (style == newStyle)
-        return FALSE;
-    ::SetWindowLongA(hWnd, nIndex, static_cast<LONG>(newStyle));
-    if (nFlags != 0) {
-        ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
-                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
-    }
-    return TRUE;
-}
-
-} // namespace
-
-BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
-{
-    return ModifyStyleBits(m_hWnd, GWL_STYLE, dwRemove, dwAdd, nFlags);
-}
-
-BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
-{
-    return ModifyStyleBits(m_hWnd, GWL_EXSTYLE, dwRemove, dwAdd, nFlags);
+    if (newStyle != style)
+        ::SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(newStyle));
 }
 
 void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)
 {
     ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
-}
-
-void CWnd::MoveWindow(const RECT* lpRect, BOOL bRepaint)
-{
-    MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left,
-               lpRect->bottom - lpRect->top, bRepaint);
 }
 
 BOOL CWnd::SetWindowPos(HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
@@ -469,57 +369,28 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
 
 BOOL CWnd::ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
 BOOL CWnd::IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
-BOOL CWnd::IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
-BOOL CWnd::EnableWindow(BOOL bEnable) { return ::EnableWindow(m_hWnd, bEnable); }
 BOOL CWnd::IsIconic() const { return ::IsIconic(m_hWnd); }
 BOOL CWnd::IsZoomed() const { return ::IsZoomed(m_hWnd); }
 int CWnd::SetWindowRgn(HRGN hRgn, BOOL bRedraw) { return ::SetWindowRgn(m_hWnd, hRgn, bRedraw); }
 
-void CWnd::CenterWindow(CWnd* pAlternateOwner)
+void CWnd::CenterWindow()
 {
-    const DWORD style = GetStyle();
-    HWND hWndCenter = nullptr;
-    if (pAlternateOwner != nullptr)
-        hWndCenter = pAlternateOwner->m_hWnd;
-    else if (style & WS_CHILD)
-        hWndCenter = ::GetParent(m_hWnd);
-    else
-        hWndCenter = ::GetWindow(m_hWnd, GW_OWNER);
+    // A hidden or minimised owner is no place to centre on.
+    HWND hWndCenter = ::GetWindow(m_hWnd, GW_OWNER);
+    if (hWndCenter != nullptr && (!::IsWindowVisible(hWndCenter) || ::IsIconic(hWndCenter)))
+        hWndCenter = nullptr;
 
-    // A hidden or minimised window is no place to centre on.
-    if (hWndCenter != nullptr && (style & WS_CHILD) == 0) {
-        const DWORD centerStyle = static_cast<DWORD>(::GetWindowLongA(hWndCenter, GWL_STYLE));
-        if ((centerStyle & WS_VISIBLE) == 0 || (centerStyle & WS_MINIMIZE) != 0)
-            hWndCenter = nullptr;
-    }
+    MONITORINFO mi{};
+    mi.cbSize = sizeof mi;
+    ::GetMonitorInfoA(::MonitorFromWindow(hWndCenter != nullptr ? hWndCenter : m_hWnd, MONITOR_DEFAULTTONEAREST),
+                      &mi);
+    const RECT& rcArea = mi.rcWork;
+    RECT rcCenter = rcArea;
+    if (hWndCenter != nullptr)
+        ::GetWindowRect(hWndCenter, &rcCenter);
 
     RECT rcDlg{};
     GetWindowRect(&rcDlg);
-    RECT rcArea{};
-    RECT rcCenter{};
-    if ((style & WS_CHILD) == 0) {
-        MONITORINFO mi{};
-        mi.cbSize = sizeof mi;
-        HMONITOR hMonitor = ::MonitorFromWindow(hWndCenter != nullptr ? hWndCenter : m_hWnd,
-                                                MONITOR_DEFAULTTONEAREST);
-        ::GetMonitorInfoA(hMonitor, &mi);
-        rcArea = mi.rcWork;
-        if (hWndCenter != nullptr)
-            ::GetWindowRect(hWndCenter, &rcCenter);
-        else
-            rcCenter = rcArea;
-    } else {
-        HWND hWndParent = ::GetParent(m_hWnd);
-        ::GetClientRect(hWndParent, &rcArea);
-        if (hWndCenter != nullptr && hWndCenter != hWndParent) {
-            ::GetClientRect(hWndCenter, &rcCenter);
-            ::MapWindowPoints(hWndCenter, hWndParent, reinterpret_cast<POINT*>(&rcCenter), 2);
-        } else {
-            rcCenter = rcArea;
-        }
-        ::MapWindowPoints(nullptr, hWndParent, reinterpret_cast<POINT*>(&rcDlg), 2);
-    }
-
     const int width = rcDlg.right - rcDlg.left;
     const int height = rcDlg.bottom - rcDlg.top;
     int x = (rcCenter.left + rcCenter.right) / 2 - width / 2;
@@ -540,16 +411,6 @@ void CWnd::GetWindowRect(RECT* lpRect) const { ::GetWindowRect(m_hWnd, lpRect); 
 void CWnd::ClientToScreen(POINT* lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
 void CWnd::ScreenToClient(POINT* lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
 
-void CWnd::ClientToScreen(RECT* lpRect) const
-{
-    ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<POINT*>(lpRect), 2);
-}
-
-void CWnd::ScreenToClient(RECT* lpRect) const
-{
-    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(lpRect), 2);
-}
-
 void CWnd::SetWindowText(const char* lpszString)
 {
     ::SetWindowTextW(m_hWnd, WideFromGbk(lpszString).c_str());
@@ -567,43 +428,14 @@ std::string WindowTextGbk(HWND hWnd)
 
 } // namespace
 
-// Copies as many whole characters as fit, with the terminating null.
-int CWnd::GetWindowText(char* lpszStringBuf, int nMaxCount) const
-{
-    if (lpszStringBuf == nullptr || nMaxCount <= 0)
-        return 0;
-    const std::string text = WindowTextGbk(m_hWnd);
-    const std::size_t fit = GbkFitLength(text, static_cast<std::size_t>(nMaxCount - 1));
-    text.copy(lpszStringBuf, fit);
-    lpszStringBuf[fit] = '\0';
-    return static_cast<int>(fit);
-}
-
 void CWnd::GetWindowText(CString& rString) const
 {
     rString = CString(WindowTextGbk(m_hWnd));
 }
 
-int CWnd::GetWindowTextLength() const
+UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse)
 {
-    return static_cast<int>(WindowTextGbk(m_hWnd).size());
-}
-
-void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
-{
-    ::SendMessageA(m_hWnd, WM_SETFONT,
-                   reinterpret_cast<WPARAM>(pFont != nullptr ? pFont->GetSafeHandle() : nullptr), bRedraw);
-}
-
-HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
-{
-    return reinterpret_cast<HICON>(::SendMessageA(m_hWnd, WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL,
-                                                  reinterpret_cast<LPARAM>(hIcon)));
-}
-
-UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer)
-{
-    return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
+    return ::SetTimer(m_hWnd, nIDEvent, nElapse, nullptr);
 }
 
 BOOL CWnd::KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
@@ -615,10 +447,7 @@ CWnd* CWnd::GetActiveWindow() { return FromHandle(::GetActiveWindow()); }
 CWnd* CWnd::GetDesktopWindow() { return FromHandle(::GetDesktopWindow()); }
 CWnd* CWnd::WindowFromPoint(POINT point) { return FromHandle(::WindowFromPoint(point)); }
 
-void CWnd::Invalidate(BOOL bErase) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
 void CWnd::InvalidateRect(const RECT* lpRect, BOOL bErase) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
-void CWnd::ValidateRect(const RECT* lpRect) { ::ValidateRect(m_hWnd, lpRect); }
-void CWnd::UpdateWindow() { ::UpdateWindow(m_hWnd); }
 
 BOOL CWnd::RedrawWindow(const RECT* lpRectUpdate, HRGN hRgnUpdate, UINT flags)
 {
@@ -626,15 +455,7 @@ BOOL CWnd::RedrawWindow(const RECT* lpRectUpdate, HRGN hRgnUpdate, UINT flags)
 }
 
 CWnd* CWnd::GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
-CWnd* CWnd::GetOwner() const { return FromHandle(::GetWindow(m_hWnd, GW_OWNER)); }
-CWnd* CWnd::GetTopLevelParent() const { return FromHandle(::GetAncestor(m_hWnd, GA_ROOT)); }
-CWnd* CWnd::GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
 int CWnd::GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
-
-BOOL CWnd::IsChild(const CWnd* pWnd) const
-{
-    return pWnd != nullptr && ::IsChild(m_hWnd, pWnd->m_hWnd);
-}
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {

@@ -5,9 +5,6 @@
 
 #include <windows.h>
 
-#include <cstddef>
-
-class CFont;
 
 // A window object bound to an HWND.
 //
@@ -37,76 +34,55 @@ public:
 
     HWND m_hWnd = nullptr;
     HWND GetSafeHwnd() const { return m_hWnd; }
-    operator HWND() const { return m_hWnd; }
 
     // The bound object of hWnd, or null.
     static CWnd* FromHandlePermanent(HWND hWnd);
     // The bound object of hWnd, else a wrapper object for it that the
     // framework keeps (it only holds the handle; it is never subclassed).
     static CWnd* FromHandle(HWND hWnd);
-    // Number of windows currently bound to objects.
-    static std::size_t GetHandleMapCount();
 
     // Creation. Create makes a child window (WS_CHILD is added) with the
     // control identifier nID.
-    virtual BOOL CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpszWindowName,
-                          DWORD dwStyle, int x, int y, int nWidth, int nHeight,
-                          HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = nullptr);
-    virtual BOOL Create(const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle,
-                        const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
+    BOOL CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle,
+                  int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu);
+    BOOL Create(const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle, const RECT& rect,
+                CWnd* pParentWnd, UINT nID);
     BOOL DestroyWindow();
 
     // Binds an existing window to this object.
     BOOL SubclassWindow(HWND hWnd);
-    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
-    // Unbinds without destroying; returns the handle.
-    HWND UnsubclassWindow();
 
-    // Styles.
+    // Styles. ModifyStyle removes, then adds style bits; the frame is not
+    // recomputed.
     DWORD GetStyle() const;
-    DWORD GetExStyle() const;
-    // Removes then adds style bits. With nFlags (SWP_ flags) the frame is
-    // recomputed by a SetWindowPos carrying them. Returns FALSE if nothing
-    // changed.
-    BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
-    BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
+    void ModifyStyle(DWORD dwRemove, DWORD dwAdd);
 
     // Placement.
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
-    void MoveWindow(const RECT* lpRect, BOOL bRepaint = TRUE);
     BOOL SetWindowPos(HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
     BOOL ShowWindow(int nCmdShow);
     BOOL IsWindowVisible() const;
-    BOOL IsWindowEnabled() const;
-    BOOL EnableWindow(BOOL bEnable = TRUE);
     BOOL IsIconic() const;
     BOOL IsZoomed() const;
-    // Centres a child in its parent's client area; a top-level window over
-    // its owner (or pAlternateOwner) when that is visible and not minimised,
-    // otherwise on the work area of its monitor. Kept inside the work area.
-    void CenterWindow(CWnd* pAlternateOwner = nullptr);
+    // Centres the (top-level) window over its owner when that is visible and
+    // not minimised, otherwise on the work area of its monitor; kept inside
+    // the work area.
+    void CenterWindow();
     int SetWindowRgn(HRGN hRgn, BOOL bRedraw);
 
     // Rectangles and coordinates.
     void GetClientRect(RECT* lpRect) const;
     void GetWindowRect(RECT* lpRect) const;
     void ClientToScreen(POINT* lpPoint) const;
-    void ClientToScreen(RECT* lpRect) const;
     void ScreenToClient(POINT* lpPoint) const;
-    void ScreenToClient(RECT* lpRect) const;
 
-    // Text, in GBK. The buffer form copies whole characters only and
-    // returns the bytes copied; the length is in bytes.
+    // Text, in GBK.
     void SetWindowText(const char* lpszString);
-    int GetWindowText(char* lpszStringBuf, int nMaxCount) const;
     void GetWindowText(CString& rString) const;
-    int GetWindowTextLength() const;
-    void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
-    HICON SetIcon(HICON hIcon, BOOL bBigIcon);
 
     // Timers, capture, focus.
-    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr);
+    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse);
     BOOL KillTimer(UINT_PTR nIDEvent);
     CWnd* SetCapture();
     static CWnd* GetCapture();
@@ -117,20 +93,13 @@ public:
     static CWnd* WindowFromPoint(POINT point);
 
     // Painting.
-    void Invalidate(BOOL bErase = TRUE);
     void InvalidateRect(const RECT* lpRect, BOOL bErase = TRUE);
-    void ValidateRect(const RECT* lpRect);
-    void UpdateWindow();
     BOOL RedrawWindow(const RECT* lpRectUpdate = nullptr, HRGN hRgnUpdate = nullptr,
                       UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
 
     // Relations.
     CWnd* GetParent() const;
-    CWnd* GetOwner() const;
-    CWnd* GetTopLevelParent() const;
-    CWnd* GetDlgItem(int nID) const;
     int GetDlgCtrlID() const;
-    BOOL IsChild(const CWnd* pWnd) const;
 
     // Messages.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -154,8 +123,6 @@ protected:
     // message reaches the handlers (for a created window: before
     // WM_NCCREATE).
     virtual void PreSubclassWindow();
-    // Called after the window is gone and the object has let go of it.
-    virtual void PostNcDestroy();
 
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Looks the message up in the tables; FALSE if no class handles it.
@@ -163,40 +130,21 @@ protected:
     // WM_COMMAND. Derived classes handle their identifiers and pass the rest
     // to their base; FALSE means nobody handled it (default processing).
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
-    // An owner-draw notification that the parent passes back to the control
-    // it concerns; TRUE if the control handled it.
+    // WM_DRAWITEM, which the parent passes back to the control it concerns;
+    // TRUE if the control handled it.
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     // The processing the framework replaced: the window's original procedure.
-    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Default processing of the message being handled now.
     LRESULT Default();
 
-    // Base handlers: each gives the message its default processing, so a
-    // derived handler can pass on with Base::OnXxx(...).
-    int OnCreate(LPCREATESTRUCTW lpCreateStruct);
-    void OnDestroy();
-    void OnClose();
-    void OnSize(UINT nType, int cx, int cy);
+    // Base handlers of the messages whose derived handlers pass on with
+    // Base::OnXxx(...): each gives the message its default processing.
     void OnMove(int x, int y);
-    void OnPaint();
-    void OnNcPaint();
-    BOOL OnEraseBkgnd(CDC* pDC);
-    HCURSOR OnQueryDragIcon();
     BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
-    void OnMouseMove(UINT nFlags, POINT point);
-    void OnLButtonDown(UINT nFlags, POINT point);
-    void OnLButtonUp(UINT nFlags, POINT point);
-    void OnLButtonDblClk(UINT nFlags, POINT point);
     LRESULT OnNcHitTest(POINT point);
-    void OnTimer(UINT_PTR nIDEvent);
     void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
-    void OnShowWindow(BOOL bShow, UINT nStatus);
     void OnWindowPosChanging(WINDOWPOS* lpwndpos);
-    void OnWindowPosChanged(WINDOWPOS* lpwndpos);
-    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
-    void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
-    void OnHotKey(UINT nHotKeyId, UINT nKey1, UINT nKey2);
-    void OnSysCommand(UINT nID, LPARAM lParam);
 
     // Runs a platform creation call (CreateWindowEx, CreateDialogIndirect...)
     // with the hook armed to bind the first window it makes to this object.
@@ -211,7 +159,7 @@ private:
     void BindHandle(HWND hWnd);
     // Undoes BindHandle without touching the window.
     void UnbindHandle();
-    // Passes an owner-draw notification to the control's object.
+    // Passes WM_DRAWITEM to the control's object.
     BOOL ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
     WNDPROC m_pfnSuper = nullptr;

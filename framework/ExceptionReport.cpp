@@ -23,16 +23,7 @@ void ShowMessageBox(HWND hWndOwner, const char* pszText)
     ::MessageBoxA(hWndOwner, pszText, caption, MB_OK | MB_ICONEXCLAMATION);
 }
 
-ExceptionReporter g_pfnReporter = &ShowMessageBox;
-
 } // namespace
-
-ExceptionReporter SetExceptionReporter(ExceptionReporter pfnReporter)
-{
-    ExceptionReporter previous = g_pfnReporter;
-    g_pfnReporter = pfnReporter != nullptr ? pfnReporter : &ShowMessageBox;
-    return previous;
-}
 
 void ReportCurrentException(HWND hWndFailed)
 {
@@ -47,5 +38,5 @@ void ReportCurrentException(HWND hWndFailed)
     }
     HWND owner = hWndFailed != nullptr && ::IsWindow(hWndFailed)
                      ? ::GetAncestor(hWndFailed, GA_ROOT) : nullptr;
-    g_pfnReporter(owner, text);
+    ShowMessageBox(owner, text);
 }

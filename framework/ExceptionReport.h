@@ -4,14 +4,8 @@
 
 // What happens to an exception that escapes a message handler: the window
 // procedure catches it, the message counts as handled (result 0), the
-// program goes on, and the text is reported to the user.
-
-// Shows the text; owner is the top-level window of the handler that failed.
-using ExceptionReporter = void (*)(HWND hWndOwner, const char* pszText);
-
-// The default reporter: a message box with the text. Returns the reporter
-// that was in place, so a caller can put it back.
-ExceptionReporter SetExceptionReporter(ExceptionReporter pfnReporter);
+// program goes on, and the text is shown to the user in a message box owned
+// by the top-level window of the handler that failed.
 
 // Reports the exception currently being handled; call only from a catch
 // block.

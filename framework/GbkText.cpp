@@ -28,16 +28,3 @@ std::string GbkFromWide(const wchar_t* text, int length)
         gbk.pop_back();
     return gbk;
 }
-
-std::size_t GbkFitLength(const std::string& text, std::size_t maxBytes)
-{
-    std::size_t fit = 0;
-    while (fit < text.size()) {
-        const bool lead = ::IsDBCSLeadByteEx(kGbkCodePage, static_cast<BYTE>(text[fit])) && fit + 1 < text.size();
-        const std::size_t next = fit + (lead ? 2 : 1);
-        if (next > maxBytes)
-            break;
-        fit = next;
-    }
-    return fit;
-}

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <cstddef>
 #include <string>
 
 // The program's own texts are GBK bytes (code page 936) whatever the
@@ -16,6 +15,3 @@ inline constexpr UINT kGbkCodePage = 936;
 
 std::wstring WideFromGbk(const char* text, int length = -1);
 std::string GbkFromWide(const wchar_t* text, int length = -1);
-// The longest start of text made of whole characters and at most maxBytes
-// long, for copying into a fixed buffer without splitting a character.
-std::size_t GbkFitLength(const std::string& text, std::size_t maxBytes);

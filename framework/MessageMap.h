@@ -39,8 +39,6 @@ struct MessageMap {
     const MessageEntry* pEntries;
     std::size_t nCount;
 
-    constexpr explicit MessageMap(const MessageMap* base)
-        : pBaseMap(base), pEntries(nullptr), nCount(0) {}
     template <std::size_t N>
     constexpr MessageMap(const MessageMap* base, const MessageEntry (&entries)[N])
         : pBaseMap(base), pEntries(entries), nCount(N) {}
@@ -90,26 +88,6 @@ namespace On {
 template <UINT Msg, auto Fn> MessageEntry Message()
 {
     return {Msg, [](CWnd& w, WPARAM wp, LPARAM lp, LRESULT& r) { r = (MessageMapDetail::Self<Fn>(w).*Fn)(wp, lp); }};
-}
-
-// int OnCreate(LPCREATESTRUCTW): -1 fails the creation.
-template <auto Fn> MessageEntry Create()
-{
-    return {WM_CREATE, [](CWnd& w, WPARAM, LPARAM lp, LRESULT& r) {
-        r = (MessageMapDetail::Self<Fn>(w).*Fn)(reinterpret_cast<LPCREATESTRUCTW>(lp));
-    }};
-}
-
-// void OnDestroy()
-template <auto Fn> MessageEntry Destroy()
-{
-    return {WM_DESTROY, [](CWnd& w, WPARAM, LPARAM, LRESULT& r) { (MessageMapDetail::Self<Fn>(w).*Fn)(); r = 0; }};
-}
-
-// void OnClose()
-template <auto Fn> MessageEntry Close()
-{
-    return {WM_CLOSE, [](CWnd& w, WPARAM, LPARAM, LRESULT& r) { (MessageMapDetail::Self<Fn>(w).*Fn)(); r = 0; }};
 }
 
 // void OnSize(UINT nType, int cx, int cy)
@@ -175,8 +153,6 @@ template <auto Fn> MessageEntry MouseMove() { return Mouse<WM_MOUSEMOVE, Fn>(); 
 template <auto Fn> MessageEntry LButtonDown() { return Mouse<WM_LBUTTONDOWN, Fn>(); }
 template <auto Fn> MessageEntry LButtonUp() { return Mouse<WM_LBUTTONUP, Fn>(); }
 template <auto Fn> MessageEntry LButtonDblClk() { return Mouse<WM_LBUTTONDBLCLK, Fn>(); }
-template <auto Fn> MessageEntry RButtonDown() { return Mouse<WM_RBUTTONDOWN, Fn>(); }
-template <auto Fn> MessageEntry RButtonUp() { return Mouse<WM_RBUTTONUP, Fn>(); }
 
 // LRESULT OnNcHitTest(POINT point), point in screen coordinates.
 template <auto Fn> MessageEntry NcHitTest()
@@ -204,60 +180,11 @@ template <auto Fn> MessageEntry GetMinMaxInfo()
     }};
 }
 
-// void OnShowWindow(BOOL bShow, UINT nStatus)
-template <auto Fn> MessageEntry ShowWindow()
-{
-    return {WM_SHOWWINDOW, [](CWnd& w, WPARAM wp, LPARAM lp, LRESULT& r) {
-        (MessageMapDetail::Self<Fn>(w).*Fn)(static_cast<BOOL>(wp), static_cast<UINT>(lp));
-        r = 0;
-    }};
-}
-
-// void OnWindowPosChanging(WINDOWPOS* lpwndpos), likewise ...Changed.
+// void OnWindowPosChanging(WINDOWPOS* lpwndpos)
 template <auto Fn> MessageEntry WindowPosChanging()
 {
     return {WM_WINDOWPOSCHANGING, [](CWnd& w, WPARAM, LPARAM lp, LRESULT& r) {
         (MessageMapDetail::Self<Fn>(w).*Fn)(reinterpret_cast<WINDOWPOS*>(lp));
-        r = 0;
-    }};
-}
-template <auto Fn> MessageEntry WindowPosChanged()
-{
-    return {WM_WINDOWPOSCHANGED, [](CWnd& w, WPARAM, LPARAM lp, LRESULT& r) {
-        (MessageMapDetail::Self<Fn>(w).*Fn)(reinterpret_cast<WINDOWPOS*>(lp));
-        r = 0;
-    }};
-}
-
-// void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags), likewise the other
-// key messages.
-template <UINT Msg, auto Fn> MessageEntry Key()
-{
-    return {Msg, [](CWnd& w, WPARAM wp, LPARAM lp, LRESULT& r) {
-        (MessageMapDetail::Self<Fn>(w).*Fn)(static_cast<UINT>(wp), static_cast<UINT>(LOWORD(lp)),
-                          static_cast<UINT>(HIWORD(lp)));
-        r = 0;
-    }};
-}
-template <auto Fn> MessageEntry KeyDown() { return Key<WM_KEYDOWN, Fn>(); }
-template <auto Fn> MessageEntry KeyUp() { return Key<WM_KEYUP, Fn>(); }
-template <auto Fn> MessageEntry SysKeyDown() { return Key<WM_SYSKEYDOWN, Fn>(); }
-template <auto Fn> MessageEntry Char() { return Key<WM_CHAR, Fn>(); }
-
-// void OnHotKey(UINT nHotKeyId, UINT nKey1 (modifiers), UINT nKey2 (key))
-template <auto Fn> MessageEntry HotKey()
-{
-    return {WM_HOTKEY, [](CWnd& w, WPARAM wp, LPARAM lp, LRESULT& r) {
-        (MessageMapDetail::Self<Fn>(w).*Fn)(static_cast<UINT>(wp), LOWORD(lp), HIWORD(lp));
-        r = 0;
-    }};
-}
-
-// void OnSysCommand(UINT nID, LPARAM lParam)
-template <auto Fn> MessageEntry SysCommand()
-{
-    return {WM_SYSCOMMAND, [](CWnd& w, WPARAM wp, LPARAM lp, LRESULT& r) {
-        (MessageMapDetail::Self<Fn>(w).*Fn)(static_cast<UINT>(wp), lp);
         r = 0;
     }};
 }

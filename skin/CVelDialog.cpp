@@ -139,7 +139,7 @@ void CVelDialog::GetInnerRect(RECT* pRect) const
 // so the dialog has no non-client area: window and client coordinates agree.
 void CVelDialog::PreSubclassWindow()
 {
-    ModifyStyle(skin::kFrameStylesRemoved, skin::kFrameStylesAdded, 0);
+    ModifyStyle(skin::kFrameStylesRemoved, skin::kFrameStylesAdded);
     m_pTitleFont = GetInterfaceFont();
     m_pSubTitleFont = GetInterfaceFont();
     CDialog::PreSubclassWindow();
@@ -380,7 +380,7 @@ void CVelDialog::OnLButtonDown(UINT, POINT point)
 {
     m_ptPress = point;
     ClientToScreen(&m_ptPress);
-    m_nResizeCode = -1;
+    m_nResizeCode = skin::kNoResize;
     GetWindowRect(&m_rcPressWindow);
 
     RECT client;

@@ -8,6 +8,7 @@
 #include "skin/CVelButton.h"
 #include "skin/CaptionButtonLayout.h"
 #include "skin/SkinSlices.h"
+#include "skin/VelFrameGeometry.h"
 
 // The base of every dialog of the program: a borderless window whose title
 // bar and edges are painted from eight slices of one skin bitmap. It does
@@ -69,7 +70,6 @@ protected:
     void ShowSystemMenu();
     void UpdateWindowRegion();
 
-    const skin::SkinSlices& Slices() const { return m_slices; }
     int ResizeCode() const { return m_nResizeCode; }
 
 private:
@@ -92,7 +92,7 @@ private:
     CFont* m_pSubTitleFont = nullptr;
     CString m_strSubTitle;
     POINT m_ptSubTitle{0, 0};
-    int m_nResizeCode = -1;
+    int m_nResizeCode = skin::kNoResize;
     bool m_bInPlatformSizing = false;
     POINT m_ptPress{0, 0};
     RECT m_rcPressWindow{};

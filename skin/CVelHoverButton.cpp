@@ -37,7 +37,7 @@ BOOL CVelHoverButton::PreTranslateMessage(MSG* pMsg)
 void CVelHoverButton::UpdateToolTip(const CString& text)
 {
     if (m_toolTip.GetSafeHwnd() != nullptr)
-        m_toolTip.UpdateTipText(text, this, 0);
+        m_toolTip.UpdateTipText(text, this);
 }
 
 void CVelHoverButton::CreateToolTip(const CString& text)
@@ -45,7 +45,7 @@ void CVelHoverButton::CreateToolTip(const CString& text)
     if (!m_toolTip.Create(this, kTipStyle))
         return;
     m_toolTip.SendMessage(TTM_SETDELAYTIME, TTDT_INITIAL, kTipInitialDelayMs);
-    m_toolTip.AddTool(this, text, nullptr, 0);
+    m_toolTip.AddTool(this, text);
 }
 
 void CVelHoverButton::OnMouseMove(UINT, POINT point)

@@ -49,9 +49,4 @@ int MaxButtonImageX(const CaptionButtonMetrics& m, bool maximised)
     return maximised ? o.restore : o.max;
 }
 
-DWORD StyleForCaptionButtons(DWORD style, bool hasMaxButton)
-{
-    return hasMaxButton ? style : (style & ~static_cast<DWORD>(WS_MAXIMIZEBOX));
-}
-
 } // namespace skin

@@ -47,8 +47,4 @@ CaptionStripOffsets StripOffsets(const CaptionButtonMetrics& m);
 // The maximise button shows the restore triple while the window is maximised.
 int MaxButtonImageX(const CaptionButtonMetrics& m, bool maximised);
 
-// A dialog without a maximise button loses WS_MAXIMIZEBOX, so the platform's
-// own maximise paths (such as a title double click) stay off too.
-DWORD StyleForCaptionButtons(DWORD style, bool hasMaxButton);
-
 } // namespace skin

@@ -310,9 +310,4 @@ void FillMinMaxInfo(MINMAXINFO& info, const SkinSlices& s, SIZE minTrackSize,
     info.ptMaxSize = POINT{size.cx, size.cy};
 }
 
-DWORD SkinnedDialogStyle(DWORD style)
-{
-    return (style & ~kFrameStylesRemoved) | kFrameStylesAdded;
-}
-
 } // namespace skin

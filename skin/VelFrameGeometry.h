@@ -132,6 +132,7 @@ bool DoubleClickTogglesMaximise(int code);
 
 inline constexpr UINT_PTR kResizeTimerId = 1;
 inline constexpr UINT kResizeTimerMs = 20;
+// The resize code while no border resize is under way.
 inline constexpr int kNoResize = -1;
 
 enum class ResizeTick {
@@ -181,10 +182,10 @@ SIZE MaximisedSize(const SkinSlices& s, const RECT& workArea);
 void FillMinMaxInfo(MINMAXINFO& info, const SkinSlices& s, SIZE minTrackSize,
                     const RECT& workArea);
 
-// The dialog's style once its platform caption and sizing border are gone.
+// The style bits the dialog gives up and takes on when its platform caption
+// and sizing border go.
 inline constexpr DWORD kFrameStylesRemoved = WS_CAPTION | WS_THICKFRAME;
 inline constexpr DWORD kFrameStylesAdded =
     WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
-DWORD SkinnedDialogStyle(DWORD style);
 
 } // namespace skin

@@ -76,7 +76,7 @@ public:
             return FALSE;
         m_pMainWnd = &m_owner;
         if (__argc > 4)
-            PutTextOnClipboard(m_owner, __argv[4]);
+            PutTextOnClipboard(m_owner.m_hWnd, __argv[4]);
 
         CSetRgnSize dlg(nullptr);
         dlg.m_nWidth = std::atoi(__argv[1]);

@@ -123,7 +123,7 @@ const MessageMap* CSkinDemoDialog::GetThisMessageMap()
     static const MessageEntry entries[] = {
         On::EraseBkgnd<&CSkinDemoDialog::OnEraseBkgnd>(),
         On::SetCursor<&CSkinDemoDialog::OnSetCursor>(),
-        On::Close<&CSkinDemoDialog::OnClose>(),
+        On::Message<WM_CLOSE, &CSkinDemoDialog::OnClose>(),
         On::Message<WM_INITMENU, &CSkinDemoDialog::OnInitMenu>(),
         On::Message<WM_SYSCOMMAND, &CSkinDemoDialog::OnSysCommand>(),
     };
@@ -173,10 +173,10 @@ void CSkinDemoDialog::OnCancel()
     CVelDialog::OnCancel();
 }
 
-void CSkinDemoDialog::OnClose()
+LRESULT CSkinDemoDialog::OnClose(WPARAM, LPARAM)
 {
     ++closeCount;
-    CVelDialog::OnClose();
+    return Default();
 }
 
 LRESULT CSkinDemoDialog::OnInitMenu(WPARAM wParam, LPARAM)

@@ -77,6 +77,8 @@ struct Options {
 class CSkinDemoDialog : public CVelDialog {
 public:
     explicit CSkinDemoDialog(const skindemo::Options& options = {});
+    // Modeless, for the tests that drive the dialog step by step.
+    BOOL Create() { return CreateFromTemplate(nullptr) != nullptr; }
 
     // Every WM_COMMAND the dialog received, in order.
     struct Command {
@@ -113,7 +115,7 @@ protected:
     void OnCancel() override;
 
     BOOL OnEraseBkgnd(CDC* pDC);
-    void OnClose();
+    LRESULT OnClose(WPARAM wParam, LPARAM lParam);
     LRESULT OnInitMenu(WPARAM wParam, LPARAM lParam);
     BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);

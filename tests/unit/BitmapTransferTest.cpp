@@ -68,7 +68,7 @@ TEST(BitmapTransfer, KeyPixelsKeepTheDestinationWhateverItsColoursAndNearKeyIsCo
         CBitmap source = MakeBitmap(6, 1, row);
         MemoryCanvas canvas(6, 1, kDest);
         for (int x = 0; x < 6; ++x)
-            canvas.dc.SetPixel(x, 0, backdrop[x]);
+            ::SetPixel(canvas.dc.m_hDC, x, 0, backdrop[x]);
         canvas.dc.SetBkColor(bk);
         canvas.dc.SetTextColor(text);
 
@@ -81,8 +81,8 @@ TEST(BitmapTransfer, KeyPixelsKeepTheDestinationWhateverItsColoursAndNearKeyIsCo
         EXPECT_EQ(ColourText(canvas.dc.GetPixel(3, 0)), ColourText(backdrop[3]));
         EXPECT_EQ(ColourText(canvas.dc.GetPixel(4, 0)), ColourText(RGB(255, 255, 255)));
         EXPECT_EQ(ColourText(canvas.dc.GetPixel(5, 0)), ColourText(RGB(0, 0, 0)));
-        EXPECT_EQ(ColourText(canvas.dc.GetBkColor()), ColourText(bk));
-        EXPECT_EQ(ColourText(canvas.dc.GetTextColor()), ColourText(text));
+        EXPECT_EQ(ColourText(::GetBkColor(canvas.dc.m_hDC)), ColourText(bk));
+        EXPECT_EQ(ColourText(::GetTextColor(canvas.dc.m_hDC)), ColourText(text));
         EXPECT_EQ(ReadPixels(source), row) << "the source bitmap was modified";
     }
 }
@@ -110,8 +110,8 @@ TEST(BitmapTransfer, NullAndEmptyBitmapsDrawNothingAndLeaveColoursAlone)
         for (int y = 0; y < 4; ++y)
             for (int x = 0; x < 4; ++x)
                 ASSERT_EQ(ColourText(canvas.dc.GetPixel(x, y)), ColourText(kDest));
-        EXPECT_EQ(canvas.dc.GetBkColor(), RGB(1, 1, 1));
-        EXPECT_EQ(canvas.dc.GetTextColor(), RGB(2, 2, 2));
+        EXPECT_EQ(::GetBkColor(canvas.dc.m_hDC), RGB(1, 1, 1));
+        EXPECT_EQ(::GetTextColor(canvas.dc.m_hDC), RGB(2, 2, 2));
     }
 }
 

@@ -55,7 +55,7 @@ TEST(GdiOwners, FontCreatedFromLogFont)
         ASSERT_TRUE(font.CreateFontIndirect(&lf));
         handle = font.GetSafeHandle();
         LOGFONTA back{};
-        font.GetLogFont(&back);
+        ::GetObjectA(handle, sizeof back, &back);
         EXPECT_EQ(back.lfHeight, -11);
     }
     EXPECT_FALSE(IsLiveGdiObject(handle));
@@ -83,14 +83,14 @@ TEST(GdiOwners, ScopedSelectionPutsThePreviousObjectBack)
 {
     CDC dc;
     dc.CreateCompatibleDC(nullptr);
-    HGDIOBJ original = GetCurrentObject(dc, OBJ_BITMAP);
+    HGDIOBJ original = GetCurrentObject(dc.m_hDC, OBJ_BITMAP);
     CBitmap bitmap;
     bitmap.CreateBitmap(2, 2, 1, 1, nullptr);
     {
         ScopedSelectObject select(dc, bitmap);
-        EXPECT_EQ(GetCurrentObject(dc, OBJ_BITMAP), bitmap.GetSafeHandle());
+        EXPECT_EQ(GetCurrentObject(dc.m_hDC, OBJ_BITMAP), bitmap.GetSafeHandle());
     }
-    EXPECT_EQ(GetCurrentObject(dc, OBJ_BITMAP), original);
+    EXPECT_EQ(GetCurrentObject(dc.m_hDC, OBJ_BITMAP), original);
 }
 
 TEST(GdiOwners, FillSolidRectAndDraw3dRect)
@@ -99,7 +99,7 @@ TEST(GdiOwners, FillSolidRectAndDraw3dRect)
     const COLORREF navy = RGB(0, 0, 128);
     const COLORREF red = RGB(200, 0, 0);
     MemoryCanvas canvas(6, 5, bg);
-    EXPECT_EQ(canvas.dc.GetBkColor(), bg) << "FillSolidRect leaves its colour as the background";
+    EXPECT_EQ(::GetBkColor(canvas.dc.m_hDC), bg) << "FillSolidRect leaves its colour as the background";
 
     const RECT frame{1, 1, 5, 4};
     canvas.dc.Draw3dRect(&frame, navy, red);

@@ -16,12 +16,12 @@ TEST(InterfaceFont, IsOneObjectWithOneFontCreatedOnce)
     EXPECT_EQ(second, first);
     EXPECT_EQ(second->GetSafeHandle(), handle) << "a second font was created";
 
-    LOGFONTA lf{};
-    ASSERT_EQ(first->GetLogFont(&lf), static_cast<int>(sizeof lf));
+    LOGFONTW lf{};
+    ASSERT_EQ(::GetObjectW(handle, sizeof lf, &lf), static_cast<int>(sizeof lf));
     EXPECT_EQ(lf.lfHeight, -12);
     EXPECT_EQ(lf.lfWeight, FW_NORMAL);
     EXPECT_EQ(lf.lfCharSet, GB2312_CHARSET);
-    EXPECT_EQ(std::string(lf.lfFaceName), std::string("\xCB\xCE\xCC\xE5")) << "face name is not 宋体 in GBK";
+    EXPECT_EQ(std::wstring(lf.lfFaceName), L"\u5B8B\u4F53") << "face name is not 宋体";
 }
 
 // The size label's and the OK button's fonts differ from the interface font

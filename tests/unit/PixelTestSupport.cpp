@@ -28,7 +28,7 @@ MemoryCanvas::MemoryCanvas(int width, int height, COLORREF fill)
     dc.CreateCompatibleDC(nullptr);
     void* bits = nullptr;
     bitmap.Attach(CreateDib(width, height, &bits));
-    previous = dc.SelectObject(&bitmap);
+    previous = dc.SelectObject(bitmap.GetSafeHandle());
     dc.FillSolidRect(0, 0, width, height, fill);
 }
 
@@ -54,7 +54,7 @@ std::vector<COLORREF> ReadPixels(CBitmap& bitmap)
     const SIZE size = bitmap.GetSize();
     CDC dc;
     dc.CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = dc.SelectObject(&bitmap);
+    HGDIOBJ previous = dc.SelectObject(bitmap.GetSafeHandle());
     std::vector<COLORREF> pixels;
     for (int y = 0; y < size.cy; ++y)
         for (int x = 0; x < size.cx; ++x)

@@ -156,8 +156,11 @@ TEST(ScreenCapture, DeliversTheAreaToClipboardFileAndPaintWithGdiplusOnlyDuringI
     const RECT area{210, 170, 260, 200};
 
     EXPECT_FALSE(GdiplusState::Instance().IsStarted()) << "GDI+ runs before the capture";
-    CaptureScreenArea(area);
+    const CaptureOutcome outcome = CaptureScreenArea(area);
     EXPECT_FALSE(GdiplusState::Instance().IsStarted()) << "GDI+ still runs after the capture";
+    EXPECT_TRUE(outcome.onClipboard);
+    EXPECT_EQ(outcome.saved, S_OK);
+    EXPECT_TRUE(outcome.paintStarted);
 
     EXPECT_EQ(ClipboardBitmapPixels(), expected) << "the clipboard does not hold the area";
     EXPECT_EQ(FilePixels(output), expected) << "the file at " << Utf8(output) << " does not hold the area";
@@ -209,8 +212,7 @@ public:
     ClipboardEmptiedAfterHandOver& operator=(const ClipboardEmptiedAfterHandOver&) = delete;
 
     bool Applied() const { return m_patch.Applied(); }
-    // Whether a bitmap was handed over, and the emptying deleted it.
-    bool HandedOver() const { return m_handedOver; }
+    // Whether the emptying deleted the bitmap handed over.
     bool DeletedByEmptying() const { return m_deleted; }
 
 private:
@@ -246,9 +248,10 @@ TEST(ScreenCapture, TheFileKeepsTheAreaWhenTheClipboardIsEmptiedRightAfterTheHan
     {
         ClipboardEmptiedAfterHandOver emptied;
         ASSERT_TRUE(emptied.Applied()) << "CloseClipboard is not imported by name";
-        CaptureScreenArea(RECT{210, 170, 260, 200});
-        ASSERT_TRUE(emptied.HandedOver()) << "the capture handed no bitmap to the clipboard";
+        const CaptureOutcome outcome = CaptureScreenArea(RECT{210, 170, 260, 200});
+        ASSERT_TRUE(outcome.onClipboard) << "the capture handed no bitmap to the clipboard";
         ASSERT_TRUE(emptied.DeletedByEmptying()) << "emptying the clipboard left its bitmap alive";
+        EXPECT_EQ(outcome.saved, S_OK);
     }
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
     EXPECT_EQ(FilePixels(output), PatternPixels(10, 20, 50, 30)) << "the file lost the area";
@@ -284,6 +287,26 @@ private:
     std::wstring m_tmp;
     std::wstring m_temp;
 };
+
+// A temporary folder that does not exist: the save fails and says so, the
+// clipboard and Paint still get theirs.
+TEST(ScreenCapture, AFailedSaveIsReportedAndTheOtherStepsStillRun)
+{
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring missing = std::wstring(temp) + L"vantik no such folder";
+    RemoveDirectoryW(missing.c_str());
+    const PaintLog paint("missing folder paint.log");
+    CaptureOutcome outcome;
+    {
+        const TemporaryFolderSetTo gone(missing);
+        outcome = CaptureScreenArea(RECT{0, 0, 30, 20});
+    }
+    EXPECT_EQ(outcome.saved, E_FAIL);
+    EXPECT_TRUE(outcome.onClipboard);
+    EXPECT_TRUE(outcome.paintStarted);
+    EXPECT_NE(paint.WaitForStart().find("vantik no such folder"), std::string::npos) << "Paint was not started";
+}
 
 // A user name in another script than the system's: the folder's name is in
 // neither code page 936 nor 1252 ("צילום מסך", Hebrew).

@@ -129,7 +129,7 @@ TEST_F(SetRgnSizeFixture, OpensLaidOutCentredOnItsOwnerAndEnterReturnsTheShownVa
         EXPECT_EQ(wr.bottom - wr.top, 100);
         EXPECT_NEAR((wr.left + wr.right) / 2, (ownerRect.left + ownerRect.right) / 2, 1) << "centred across";
         EXPECT_NEAR((wr.top + wr.bottom) / 2, (ownerRect.top + ownerRect.bottom) / 2, 1) << "centred down";
-        EXPECT_FALSE(owner.IsWindowEnabled()) << "the owner takes input while the dialog runs";
+        EXPECT_FALSE(::IsWindowEnabled(owner.m_hWnd)) << "the owner takes input while the dialog runs";
 
         EXPECT_EQ(TextOf(d.m_hWnd), "设置截屏区域");
         EXPECT_EQ(d.GetStyle() & (WS_CAPTION | WS_THICKFRAME | WS_MAXIMIZEBOX), 0u);
@@ -166,7 +166,7 @@ TEST_F(SetRgnSizeFixture, OpensLaidOutCentredOnItsOwnerAndEnterReturnsTheShownVa
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(dlg.m_nNewWidth, 320);
     EXPECT_EQ(dlg.m_nNewHeight, 240);
-    EXPECT_TRUE(owner.IsWindowEnabled());
+    EXPECT_TRUE(::IsWindowEnabled(owner.m_hWnd));
 }
 
 // Pasted text the keyboard could not have typed: blanks and letters, and a

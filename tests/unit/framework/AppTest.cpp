@@ -6,34 +6,29 @@
 #include <string>
 #include <vector>
 
-// The program entry: InitInstance, then ExitInstance at once when it
-// returns FALSE, or the message loop until WM_QUIT and then ExitInstance.
+// The program entry: InitInstance, then ExitInstance at once; no message
+// loop of the framework's runs after the program's own.
 
 namespace {
 
 class CTestApp : public CWinApp {
 public:
-    BOOL initResult = FALSE;
-    bool quitInInit = false;
     int exitCode = 0;
     std::vector<std::string> events;
 
     BOOL InitInstance() override
     {
         events.push_back("InitInstance");
-        if (quitInInit)
-            ::PostQuitMessage(9);
-        return initResult;
+        return FALSE;
     }
     int ExitInstance() override
     {
         events.push_back("ExitInstance");
-        const int fromBase = CWinApp::ExitInstance();
-        return exitCode != 0 ? exitCode : fromBase;
+        return exitCode;
     }
 };
 
-TEST(FrameworkApp, InitInstanceFalseEndsWithoutAMessageLoop)
+TEST(FrameworkApp, TheProgramEndsAfterInitInstanceWithoutAMessageLoop)
 {
     CTestApp app;
     app.exitCode = 3;
@@ -49,16 +44,7 @@ TEST(FrameworkApp, InitInstanceFalseEndsWithoutAMessageLoop)
 
     MSG msg{};
     EXPECT_TRUE(::PeekMessageA(&msg, nullptr, WM_APP + 7, WM_APP + 7, PM_REMOVE))
-        << "a message loop ran although InitInstance returned FALSE";
-}
-
-TEST(FrameworkApp, InitInstanceTrueRunsUntilQuit)
-{
-    CTestApp app;
-    app.initResult = TRUE;
-    app.quitInInit = true;
-    EXPECT_EQ(AfxWinMain(::GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL), 9);
-    EXPECT_EQ(app.events, (std::vector<std::string>{"InitInstance", "ExitInstance"}));
+        << "a message loop ran after InitInstance";
 }
 
 TEST(FrameworkApp, OnlyTheLiveApplicationIsFound)

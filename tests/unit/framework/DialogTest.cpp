@@ -100,19 +100,19 @@ TEST(FrameworkDialog, OwnerIsDisabledWhileTheDialogRuns)
 {
     CRecordingDialog owner(IDD_FW_CLASSIC);
     owner.bindEdit = false;
-    ASSERT_TRUE(owner.Create(IDD_FW_CLASSIC));
+    ASSERT_TRUE(owner.Create());
     CRecordingDialog dlg(IDD_FW_EXTENDED, &owner);
     BOOL ownerEnabledInside = TRUE;
     HWND ownerOfDialog = nullptr;
     dlg.onInit = [&](CRecordingDialog& d) {
-        ownerEnabledInside = owner.IsWindowEnabled();
+        ownerEnabledInside = ::IsWindowEnabled(owner.m_hWnd);
         ownerOfDialog = ::GetWindow(d.m_hWnd, GW_OWNER);
         d.EndDialog(IDOK);
     };
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_FALSE(ownerEnabledInside);
     EXPECT_EQ(ownerOfDialog, owner.m_hWnd);
-    EXPECT_TRUE(owner.IsWindowEnabled());
+    EXPECT_TRUE(::IsWindowEnabled(owner.m_hWnd));
     owner.DestroyWindow();
 }
 
@@ -132,8 +132,12 @@ TEST(FrameworkDialog, MainWindowSeesItsHotKeyDuringANestedModalLoop)
     bool nestedSawHotKey = false;
     bool mainSawNestedKey = false;
     INT_PTR nestedResult = 0;
+    HWND handles[2] = {};
 
-    mainDlg.onInit = [](CRecordingDialog& d) { d.PostMessage(WM_APP + 1); };
+    mainDlg.onInit = [&](CRecordingDialog& d) {
+        handles[0] = d.m_hWnd;
+        d.PostMessage(WM_APP + 1);
+    };
     mainDlg.onApp = [&](CRecordingDialog& d, UINT message, WPARAM) {
         if (message != WM_APP + 1)
             return;
@@ -146,13 +150,14 @@ TEST(FrameworkDialog, MainWindowSeesItsHotKeyDuringANestedModalLoop)
         if (pMsg->message == WM_HOTKEY && pMsg->wParam == 0x4242) {
             hotKeySeenByMain = true;
             nestedRunningAtHotKey = nested.m_hWnd != nullptr && nested.IsWindowVisible();
-            mainDisabledAtHotKey = !d.IsWindowEnabled();
+            mainDisabledAtHotKey = !::IsWindowEnabled(d.m_hWnd);
             nested.EndDialog(77);
             return TRUE;
         }
         return FALSE;
     };
     nested.onInit = [&](CRecordingDialog& d) {
+        handles[1] = d.m_hWnd;
         ::PostMessageA(d.m_edit.m_hWnd, WM_KEYDOWN, 'A', 0x001E0001);
         mainDlg.PostMessage(WM_HOTKEY, 0x4242, MAKELPARAM(MOD_CONTROL, 'C'));
     };
@@ -169,7 +174,8 @@ TEST(FrameworkDialog, MainWindowSeesItsHotKeyDuringANestedModalLoop)
     EXPECT_TRUE(mainDisabledAtHotKey) << "the nested dialog did not disable its owner, the main window";
     EXPECT_FALSE(nestedSawHotKey);
     EXPECT_FALSE(mainSawNestedKey) << "a key of the nested dialog went to the main window";
-    EXPECT_EQ(CWnd::GetHandleMapCount(), 0u);
+    for (HWND handle : handles)
+        EXPECT_EQ(CWnd::FromHandlePermanent(handle), nullptr) << "a dialog stayed in the handle map";
 }
 
 TEST(FrameworkDialog, DdxControlBindsTheTemplatesControl)
@@ -187,7 +193,7 @@ TEST(FrameworkDialog, DdxControlBindsTheTemplatesControl)
             d.m_edit.SetWindowText("320");
             d.m_edit.GetWindowText(textBack);
             // A second exchange finds the control bound and keeps it.
-            EXPECT_TRUE(d.UpdateData(TRUE));
+            EXPECT_TRUE(d.UpdateData());
             d.EndDialog(IDOK);
         };
         EXPECT_EQ(dlg.DoModal(), IDOK);
@@ -196,10 +202,10 @@ TEST(FrameworkDialog, DdxControlBindsTheTemplatesControl)
         EXPECT_EQ(dlg.m_edit.messagesBeforePreSubclass, 0);
         EXPECT_GE(IndexOf(dlg.m_edit.messages, static_cast<UINT>(WM_SETTEXT)), 0)
             << "messages to the control bypass its object";
-        EXPECT_EQ(textBack, "320") << "the edit's own procedure was not reached";
+        EXPECT_STREQ(textBack, "320") << "the edit's own procedure was not reached";
         EXPECT_EQ(dlg.m_edit.m_hWnd, nullptr);
+        EXPECT_EQ(CWnd::FromHandlePermanent(templateEdit), nullptr) << "the control stayed in the handle map";
     }
-    EXPECT_EQ(CWnd::GetHandleMapCount(), 0u);
 }
 
 // The button paints through the platform: WM_PAINT in the button, its

@@ -1,9 +1,8 @@
 #include "framework/CClientDC.h"
 #include "framework/CResourceException.h"
-#include "framework/CWindowDC.h"
-#include "framework/ExceptionReport.h"
 #include "tests/unit/framework/FrameworkTestIds.h"
 #include "tests/unit/framework/RecordingWindows.h"
+#include "tests/unit/soak/ImportPatch.h"
 
 #include <gtest/gtest.h>
 
@@ -18,30 +17,32 @@ namespace {
 std::vector<std::string> g_reports;
 HWND g_reportOwner = nullptr;
 
-void RecordReport(HWND hWndOwner, const char* pszText)
+int WINAPI RecordReport(HWND hWndOwner, LPCSTR pszText, LPCSTR, UINT)
 {
     g_reports.push_back(pszText);
     g_reportOwner = hWndOwner;
+    return IDOK;
 }
 
-class ScopedReporter {
+// The report's message box, written down instead of shown while this lives.
+class ReportsRecorded {
 public:
-    explicit ScopedReporter(ExceptionReporter reporter) : m_previous(SetExceptionReporter(reporter))
+    ReportsRecorded() : m_patch("user32.dll", "MessageBoxA", reinterpret_cast<void*>(&RecordReport))
     {
         g_reports.clear();
     }
-    ~ScopedReporter() { SetExceptionReporter(m_previous); }
+    bool Applied() const { return m_patch.Applied(); }
 
 private:
-    ExceptionReporter m_previous;
+    ImportPatch m_patch;
 };
 
-// A window handle that no longer names a window.
-HWND DeadWindowHandle()
+// A window that no longer exists.
+CWnd* DeadWindow()
 {
     HWND hWnd = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     ::DestroyWindow(hWnd);
-    return hWnd;
+    return CWnd::FromHandle(hWnd);
 }
 
 void ArmCommandHandlers(CRecordingDialog& dlg, std::vector<int>& completed)
@@ -52,7 +53,7 @@ void ArmCommandHandlers(CRecordingDialog& dlg, std::vector<int>& completed)
         case 50:
             AfxThrowResourceException();
         case 51: {
-            CClientDC dc(DeadWindowHandle()); // the screen-read failure path
+            CClientDC dc(DeadWindow()); // the screen-read failure path
             completed.push_back(51);          // not reached
             return TRUE;
         }
@@ -67,9 +68,9 @@ void ArmCommandHandlers(CRecordingDialog& dlg, std::vector<int>& completed)
 
 TEST(FrameworkExceptions, DeviceContextsRaiseTheResourceException)
 {
-    EXPECT_THROW(CClientDC dc(DeadWindowHandle()), CResourceException);
+    EXPECT_THROW(CClientDC dc(DeadWindow()), CResourceException);
     try {
-        CClientDC dc(DeadWindowHandle());
+        CClientDC dc(DeadWindow());
     } catch (const CException& e) {
         EXPECT_STREQ(e.what(), "A required resource was unavailable.");
         EXPECT_NE(dynamic_cast<const CResourceException*>(&e), nullptr);
@@ -81,11 +82,12 @@ TEST(FrameworkExceptions, DeviceContextsRaiseTheResourceException)
 
 TEST(FrameworkExceptions, EscapingCommandIsReportedAndTheProgramGoesOn)
 {
-    ScopedReporter reporter(&RecordReport);
+    ReportsRecorded reports;
+    ASSERT_TRUE(reports.Applied()) << "MessageBoxA is not imported by name";
     CRecordingDialog dlg(IDD_FW_CLASSIC);
     std::vector<int> completed;
     ArmCommandHandlers(dlg, completed);
-    ASSERT_TRUE(dlg.Create(IDD_FW_CLASSIC));
+    ASSERT_TRUE(dlg.Create());
 
     EXPECT_EQ(dlg.SendMessage(WM_COMMAND, 50, 0), 0);
     ASSERT_EQ(g_reports.size(), 1u);
@@ -106,10 +108,11 @@ TEST(FrameworkExceptions, EscapingCommandIsReportedAndTheProgramGoesOn)
 
 TEST(FrameworkExceptions, MissingDdxControlIsReported)
 {
-    ScopedReporter reporter(&RecordReport);
+    ReportsRecorded reports;
+    ASSERT_TRUE(reports.Applied()) << "MessageBoxA is not imported by name";
     CRecordingDialog dlg(IDD_FW_CLASSIC);
     dlg.ddxControlId = 4321; // not in the template
-    ASSERT_TRUE(dlg.Create(IDD_FW_CLASSIC));
+    ASSERT_TRUE(dlg.Create());
     EXPECT_EQ(dlg.m_edit.m_hWnd, nullptr);
     ASSERT_EQ(g_reports.size(), 1u);
     EXPECT_EQ(g_reports[0], "A required resource was unavailable.");
@@ -172,7 +175,7 @@ TEST(FrameworkExceptions, DefaultReportIsAMessageBox)
     CRecordingDialog dlg(IDD_FW_CLASSIC);
     std::vector<int> completed;
     ArmCommandHandlers(dlg, completed);
-    ASSERT_TRUE(dlg.Create(IDD_FW_CLASSIC));
+    ASSERT_TRUE(dlg.Create());
     g_watch = BoxWatch{};
     g_watch.dialog = dlg.m_hWnd;
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 100, &WatchForBox);

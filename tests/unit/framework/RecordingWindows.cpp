@@ -99,10 +99,10 @@ void CRecordingDialog::OnCancel()
     CDialog::OnCancel();
 }
 
-void CRecordingDialog::OnSize(UINT nType, int cx, int cy)
+void CRecordingDialog::OnSize(UINT, int, int)
 {
     events.push_back("OnSize");
-    CDialog::OnSize(nType, cx, cy);
+    Default();
 }
 
 LRESULT CRecordingDialog::OnDrawItemInTable(WPARAM, LPARAM)

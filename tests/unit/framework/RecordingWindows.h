@@ -57,6 +57,8 @@ public:
     std::function<BOOL(CRecordingDialog&, WPARAM, LPARAM)> onCommand;  // TRUE: handled
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Modeless, for the tests that drive the dialog step by step.
+    BOOL Create() { return CreateFromTemplate(nullptr) != nullptr; }
 
 protected:
     static const MessageMap* GetThisMessageMap();

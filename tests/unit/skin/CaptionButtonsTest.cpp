@@ -34,10 +34,6 @@ TEST(CaptionButtonLayout, RegionSizeDialogWithoutMaximiseButton)
         EXPECT_EQ(r.close, (RECT{162, 0, 200, 18})) << maximised;
         EXPECT_EQ(r.min, (RECT{123, 0, 161, 18})) << "spacing 1 left of close";
     }
-    // The dialog then has no WS_MAXIMIZEBOX, and nothing else changes.
-    const DWORD style = 0x820B0048u;
-    EXPECT_EQ(StyleForCaptionButtons(style, false), style & ~static_cast<DWORD>(WS_MAXIMIZEBOX));
-    EXPECT_EQ(StyleForCaptionButtons(style, true), style);
 }
 
 TEST(CaptionStrip, TriplesFollowEachOtherAndTheMaxButtonSwapsToRestore)

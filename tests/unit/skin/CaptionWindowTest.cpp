@@ -2,6 +2,7 @@
 // in real windows.
 #include "skin/CVelToolTipCtrl.h"
 #include "tests/unit/PixelTestSupport.h"
+#include "tests/unit/ToolTipText.h"
 #include "tests/unit/skin/DialogSkins.h"
 #include "tests/unit/skin/SkinWindowTestSupport.h"
 
@@ -17,16 +18,13 @@ RECT ChildRect(const CWnd& parent, const CWnd& child)
 {
     RECT r{};
     child.GetWindowRect(&r);
-    parent.ScreenToClient(&r);
+    ::MapWindowPoints(nullptr, parent.m_hWnd, reinterpret_cast<POINT*>(&r), 2);
     return r;
 }
 
-CString TipText(CVelButton& button)
+std::string TipText(CVelButton& button)
 {
-    CString text;
-    if (button.GetToolTip() != nullptr)
-        button.GetToolTip()->GetText(text, &button);
-    return text;
+    return button.GetToolTip() != nullptr ? ToolTipText(*button.GetToolTip(), button) : std::string();
 }
 
 // Colour the button shows at a pixel clear of its glyph and corners.
@@ -79,7 +77,7 @@ TEST(CaptionButtonsWindow, ButtonsSitTopRightAndMoveDownWhenMaximised)
     EXPECT_EQ(plain->m_btnMax.GetSafeHwnd(), nullptr);
     EXPECT_EQ(ChildRect(*plain, plain->m_btnMin), (RECT{279, 4, 295, 20}));
     plain->ShowWindow(SW_MAXIMIZE);
-    EXPECT_EQ(plain->m_btnMax.GetTipText(), "还原") << "the tip text is kept without a window";
+    EXPECT_STREQ(plain->m_btnMax.GetTipText(), "还原") << "the tip text is kept without a window";
     plain->DestroyWindow();
 }
 
@@ -138,13 +136,13 @@ TEST(CaptionButtonsWindow, MaximisingHandsTheTopmostPlaceToTheTaskbar)
     // cannot start from a topmost dialog; see the report.)
     dlg->SendMessage(WM_COMMAND, 7002, 0);
     ASSERT_TRUE(dlg->IsZoomed());
-    EXPECT_EQ(dlg->GetExStyle() & WS_EX_TOPMOST, 0u);
+    EXPECT_EQ(static_cast<DWORD>(::GetWindowLongA(dlg->m_hWnd, GWL_EXSTYLE)) & WS_EX_TOPMOST, 0u);
     EXPECT_NE(GetWindowLongA(taskbar, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
 
     // Restoring leaves both as they are.
     dlg->SendMessage(WM_COMMAND, 7002, 0);
     EXPECT_FALSE(dlg->IsZoomed());
-    EXPECT_EQ(dlg->GetExStyle() & WS_EX_TOPMOST, 0u);
+    EXPECT_EQ(static_cast<DWORD>(::GetWindowLongA(dlg->m_hWnd, GWL_EXSTYLE)) & WS_EX_TOPMOST, 0u);
     dlg->DestroyWindow();
     DestroyWindow(standIn);
 }
@@ -212,16 +210,16 @@ TEST(SystemMenuWindow, AltSpaceOpensTheMenuBelowTheTitleOnceWithinTheGuard)
     auto dlg = ShowDemoDialog(options);
     ASSERT_NE(dlg, nullptr);
     MenuWatch watch;
-    watch.dialog = *dlg;
+    watch.dialog = dlg->m_hWnd;
     g_watch = &watch;
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, &WatchMenu);
 
     // A key message to a caption button is walked up to the dialog.
-    EXPECT_TRUE(AltSpace(dlg->m_btnClose, WM_SYSKEYDOWN));
+    EXPECT_TRUE(AltSpace(dlg->m_btnClose.m_hWnd, WM_SYSKEYDOWN));
     const DWORD closedAt = GetTickCount();
     ASSERT_EQ(watch.seen.size(), 1u) << "no system menu was seen";
     // Straight after it closed, the same keys do not reopen it.
-    EXPECT_TRUE(AltSpace(*dlg, WM_KEYDOWN));
+    EXPECT_TRUE(AltSpace(dlg->m_hWnd, WM_KEYDOWN));
     const DWORD secondAt = GetTickCount();
     if (secondAt - closedAt < 300) {
         EXPECT_EQ(watch.seen.size(), 1u) << "the menu reopened within 300 ms";
@@ -250,7 +248,7 @@ TEST(SystemMenuWindow, AltSpaceOpensTheMenuBelowTheTitleOnceWithinTheGuard)
     dlg->m_bResizable = TRUE;
     dlg->ShowWindow(SW_MAXIMIZE);
     ASSERT_TRUE(PumpUntil([&] { return GetTickCount() - secondAt >= 300; }));
-    EXPECT_TRUE(AltSpace(*dlg, WM_SYSKEYDOWN));
+    EXPECT_TRUE(AltSpace(dlg->m_hWnd, WM_SYSKEYDOWN));
     const DWORD maximisedClosedAt = GetTickCount();
     ASSERT_EQ(watch.seen.size(), 2u);
     ASSERT_EQ(dlg->menusAtInit.size(), 2u);
@@ -264,14 +262,14 @@ TEST(SystemMenuWindow, AltSpaceOpensTheMenuBelowTheTitleOnceWithinTheGuard)
     // A resizable normal window offers Size and Maximize.
     dlg->ShowWindow(SW_RESTORE);
     ASSERT_TRUE(PumpUntil([&] { return GetTickCount() - maximisedClosedAt >= 300; }));
-    EXPECT_TRUE(AltSpace(*dlg, WM_SYSKEYDOWN));
+    EXPECT_TRUE(AltSpace(dlg->m_hWnd, WM_SYSKEYDOWN));
     ASSERT_EQ(dlg->menusAtInit.size(), 3u);
     EXPECT_EQ(dlg->menusAtInit[2].size, 0u);
     EXPECT_EQ(dlg->menusAtInit[2].maximise, 0u);
     EXPECT_EQ(dlg->menusAtInit[2].restore, off);
 
     // Space without Alt is an ordinary key.
-    EXPECT_FALSE(AltSpace(*dlg, WM_KEYDOWN, false));
+    EXPECT_FALSE(AltSpace(dlg->m_hWnd, WM_KEYDOWN, false));
     EXPECT_EQ(watch.seen.size(), 3u);
     KillTimer(nullptr, timer);
     g_watch = nullptr;

@@ -358,12 +358,4 @@ TEST(WindowRegion, EveryCornerSquarePixelIsExaminedOnce)
     EXPECT_EQ(pixels.back().window, (POINT{199, 99}));
 }
 
-TEST(FrameStyle, CaptionAndSizingBorderGiveWayToTheSkinnedStyles)
-{
-    // Region size dialog template: popup, caption, system menu, sizing border.
-    EXPECT_EQ(SkinnedDialogStyle(0x80CC0048u), 0x820B0048u);
-    EXPECT_EQ(SkinnedDialogStyle(WS_POPUP | WS_VISIBLE | WS_SYSMENU),
-              static_cast<DWORD>(WS_POPUP | WS_VISIBLE | 0x020B0000u));
-}
-
 } // namespace

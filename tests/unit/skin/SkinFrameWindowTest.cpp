@@ -1,5 +1,6 @@
 // The skinned dialog frame in real windows: shape, painting, cursors, the
 // polled border resize and the maximised geometry.
+#include "framework/CImageList.h"
 #include "skin/DialogDpiScaling.h"
 #include "skin/VelFrameGeometry.h"
 #include "tests/unit/PixelTestSupport.h"
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -80,7 +82,7 @@ TEST(SkinnedFrameWindow, NoPlatformFrameAndTheRegionLosesOnlyCornerPixelsAndTheH
     for (int y = hole.top; y < hole.bottom; ++y)
         for (int x = hole.left; x < hole.right; ++x)
             expected.insert({x, y});
-    EXPECT_EQ(AsSet(PixelsOutsideRegion(*dlg, 320, 240)), expected)
+    EXPECT_EQ(AsSet(PixelsOutsideRegion(dlg->m_hWnd, 320, 240)), expected)
         << "stray magenta at (5,0) or (40,40) of the skin must not shape the window";
 
     // The region follows the next size change, at the new size.
@@ -89,7 +91,7 @@ TEST(SkinnedFrameWindow, NoPlatformFrameAndTheRegionLosesOnlyCornerPixelsAndTheH
     for (int y = hole.top; y < hole.bottom; ++y)
         for (int x = hole.left; x < hole.right; ++x)
             resized.insert({x, y});
-    EXPECT_EQ(AsSet(PixelsOutsideRegion(*dlg, 300, 200)), resized);
+    EXPECT_EQ(AsSet(PixelsOutsideRegion(dlg->m_hWnd, 300, 200)), resized);
 
     // On screen the frame is the skin's, not a platform caption.
     skintest::ScreenPixels screen;
@@ -112,9 +114,9 @@ TEST(SkinnedFrameWindow, WithoutASkinTheWindowStaysWholeHoleIncluded)
     auto dlg = ShowDemoDialog(options);
     ASSERT_NE(dlg, nullptr);
     HRGN rgn = CreateRectRgn(0, 0, 0, 0);
-    EXPECT_NE(GetWindowRgn(*dlg, rgn), ERROR) << "a region is set at every size change, skin or not";
+    EXPECT_NE(GetWindowRgn(dlg->m_hWnd, rgn), ERROR) << "a region is set at every size change, skin or not";
     DeleteObject(rgn);
-    EXPECT_TRUE(PixelsOutsideRegion(*dlg, 320, 240).empty());
+    EXPECT_TRUE(PixelsOutsideRegion(dlg->m_hWnd, 320, 240).empty());
 
     // Nothing is painted, not even the background.
     auto canvas = EraseInto(*dlg, RGB(1, 2, 3));
@@ -168,7 +170,7 @@ TEST(SkinnedFrameWindow, NarrowerThanTheCornersStillPaintsAndShapes)
     EXPECT_EQ(ColourText(canvas->dc.GetPixel(49, 12)), ColourText(sd::kSliceColour[2]));
     EXPECT_EQ(ColourText(canvas->dc.GetPixel(3, 55)), ColourText(sd::kSliceColour[5]));
     EXPECT_EQ(ColourText(canvas->dc.GetPixel(49, 55)), ColourText(sd::kSliceColour[7]));
-    EXPECT_EQ(AsSet(PixelsOutsideRegion(*dlg, 50, 60)), CornerCuts(50, 60));
+    EXPECT_EQ(AsSet(PixelsOutsideRegion(dlg->m_hWnd, 50, 60)), CornerCuts(50, 60));
     dlg->DestroyWindow();
 }
 
@@ -200,7 +202,7 @@ TEST(SkinnedFrameWindow, SizingCursorsOnlyOnBordersOfAResizableNormalWindow)
     // Over a child window (the close button sits in the title band).
     RECT close;
     dlg->m_btnClose.GetWindowRect(&close);
-    dlg->ScreenToClient(&close);
+    ::MapWindowPoints(nullptr, dlg->m_hWnd, reinterpret_cast<POINT*>(&close), 2);
     EXPECT_EQ(CursorAt(*dlg, POINT{close.left + 5, close.top + 5}), "arrow");
 
     dlg->m_bResizable = FALSE;
@@ -239,8 +241,8 @@ TEST(SkinnedFrameWindow, BorderPressEndsWithTheReleaseEvenInsideThePlatformsLoop
     for (const POINT& p : borders) {
         SetCursorPos(start.left + p.x, start.top + p.y);
         PressBorder(*dlg, p);
-        EXPECT_EQ(dlg->ResizeCode(), -1) << "press at (" << p.x << "," << p.y << ")";
-        EXPECT_FALSE(::KillTimer(*dlg, 1)) << "the resize timer outlived the release";
+        EXPECT_EQ(dlg->ResizeCode(), skin::kNoResize) << "press at (" << p.x << "," << p.y << ")";
+        EXPECT_FALSE(::KillTimer(dlg->m_hWnd, 1)) << "the resize timer outlived the release";
         EXPECT_NE(::GetCapture(), dlg->m_hWnd);
         EXPECT_EQ(WindowRect(*dlg), start) << "the cursor never moved";
     }
@@ -256,7 +258,7 @@ TEST(SkinnedFrameWindow, BorderPressDoesNotResizeWhenNotResizableOrAtTheMaximise
     const RECT start = WindowRect(*fixed);
     SetCursorPos(start.left + 319, start.top + 120);
     PressBorder(*fixed, POINT{319, 120});
-    EXPECT_FALSE(::KillTimer(*fixed, 1));
+    EXPECT_FALSE(::KillTimer(fixed->m_hWnd, 1));
     EXPECT_NE(::GetCapture(), fixed->m_hWnd);
     EXPECT_EQ(WindowRect(*fixed), start);
     fixed->DestroyWindow();
@@ -270,8 +272,8 @@ TEST(SkinnedFrameWindow, BorderPressDoesNotResizeWhenNotResizableOrAtTheMaximise
     // The grip starts nothing, not even the platform's loop, so the press
     // returns without a release.
     dlg->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right - 2, client.bottom - 2));
-    EXPECT_EQ(dlg->ResizeCode(), -1) << "the bottom-right grip of a maximised window";
-    EXPECT_FALSE(::KillTimer(*dlg, 1));
+    EXPECT_EQ(dlg->ResizeCode(), skin::kNoResize) << "the bottom-right grip of a maximised window";
+    EXPECT_FALSE(::KillTimer(dlg->m_hWnd, 1));
     dlg->SendMessage(WM_LBUTTONUP, 0, 0);
     dlg->DestroyWindow();
 }
@@ -338,8 +340,8 @@ TEST(SkinnedFrameWindow, TicksResizeWhileTheButtonIsHeldAndEndTheResizeOnceItIsU
     button.Release();
     SetCursorPos(press.x + 80, press.y);
     Tick(*dlg);
-    EXPECT_EQ(dlg->ResizeCode(), -1);
-    EXPECT_FALSE(::KillTimer(*dlg, skin::kResizeTimerId)) << "the resize timer outlived the button";
+    EXPECT_EQ(dlg->ResizeCode(), skin::kNoResize);
+    EXPECT_FALSE(::KillTimer(dlg->m_hWnd, skin::kResizeTimerId)) << "the resize timer outlived the button";
     EXPECT_NE(::GetCapture(), dlg->m_hWnd);
     EXPECT_EQ(WindowRect(*dlg), resized) << "the window followed the pointer with no button held";
     PumpPending();
@@ -366,8 +368,8 @@ TEST(SkinnedFrameWindow, CaptureTakenAwayMidResizeEndsTheResize)
         else
             ReleaseCapture();
         const char* what = taker != nullptr ? "capture taken by another window" : "capture released";
-        EXPECT_EQ(dlg->ResizeCode(), -1) << what;
-        EXPECT_FALSE(::KillTimer(*dlg, skin::kResizeTimerId)) << what << ": the resize timer outlived it";
+        EXPECT_EQ(dlg->ResizeCode(), skin::kNoResize) << what;
+        EXPECT_FALSE(::KillTimer(dlg->m_hWnd, skin::kResizeTimerId)) << what << ": the resize timer outlived it";
         // A tick already queued finds nothing to do.
         SetCursorPos(press.x + 60, press.y + 5);
         Tick(*dlg);
@@ -450,6 +452,45 @@ TEST(SkinnedFrameWindow, AReplacedTitleIconIsDestroyed)
     dlg->DestroyWindow();
 }
 
+// An opaque icon of one colour, owned by the caller.
+HICON SolidIcon(COLORREF colour)
+{
+    CBitmap image = MakeBitmap(16, 16, std::vector<COLORREF>(16 * 16, colour));
+    CBitmap mask;
+    mask.CreateBitmap(16, 16, 1, 1, std::vector<BYTE>(32, 0).data());
+    ICONINFO info{TRUE, 0, 0, static_cast<HBITMAP>(mask.GetSafeHandle()), image.GetSafeHandle()};
+    return CreateIconIndirect(&info);
+}
+
+// The title image: the list's image at its index while no icon is set, the
+// icon instead once one is.
+TEST(SkinnedFrameWindow, TitleImageComesFromTheImageListUnlessAnIconIsSet)
+{
+    sd::Options options;
+    options.titleText = " ";
+    auto dlg = ShowDemoDialog(options);
+    ASSERT_NE(dlg, nullptr);
+    CImageList images(ImageList_Create(8, 8, ILC_COLOR32, 2, 0));
+    for (COLORREF colour : {RGB(0, 200, 0), RGB(0, 0, 200)}) {
+        CBitmap image = MakeBitmap(8, 8, std::vector<COLORREF>(8 * 8, colour));
+        ASSERT_GE(ImageList_Add(images.GetSafeHandle(), image.GetSafeHandle(), nullptr), 0);
+    }
+    const std::string slice = ColourText(sd::kSliceColour[0]);
+    auto titleAt = [&](int x, int y) { return ColourText(EraseInto(*dlg, RGB(1, 2, 3))->dc.GetPixel(x, y)); };
+
+    dlg->SetTitleIcon(&images, 1, 9, 6, nullptr, 16, 16);
+    EXPECT_EQ(titleAt(9, 6), ColourText(RGB(0, 0, 200)));
+    EXPECT_EQ(titleAt(16, 13), ColourText(RGB(0, 0, 200)));
+    EXPECT_EQ(titleAt(17, 13), slice);
+    dlg->SetTitleIcon(&images, -1, 9, 6, nullptr, 16, 16);
+    EXPECT_EQ(titleAt(9, 6), slice) << "an image drawn for a negative index";
+
+    dlg->SetTitleIcon(&images, 1, 9, 6, SolidIcon(RGB(200, 0, 0)), 16, 16);
+    EXPECT_EQ(titleAt(9, 6), ColourText(RGB(200, 0, 0)));
+    EXPECT_EQ(titleAt(24, 21), ColourText(RGB(200, 0, 0)));
+    dlg->DestroyWindow();
+}
+
 TEST(SkinnedFrameWindow, TitleDoubleClickMaximisesToTheWorkAreaAndRestores)
 {
     auto dlg = ShowDemoDialog();
@@ -469,7 +510,7 @@ TEST(SkinnedFrameWindow, TitleDoubleClickMaximisesToTheWorkAreaAndRestores)
                          work.bottom + sd::kBottomHeight};
     EXPECT_EQ(WindowRect(*dlg), maximised);
     // The region follows the maximised size.
-    EXPECT_EQ(AsSet(PixelsOutsideRegion(*dlg, maximised.right - maximised.left, maximised.bottom - maximised.top)),
+    EXPECT_EQ(AsSet(PixelsOutsideRegion(dlg->m_hWnd, maximised.right - maximised.left, maximised.bottom - maximised.top)),
               CornerCuts(maximised.right - maximised.left, maximised.bottom - maximised.top));
 
     dblclk(100, 12);

@@ -1,6 +1,5 @@
 #include "tests/unit/skin/SkinWindowTestSupport.h"
 
-#include "tests/support/SkinDemoIds.h"
 #include "tests/unit/PixelTestSupport.h"
 #include "tests/unit/MessagePump.h"
 
@@ -14,7 +13,7 @@ std::unique_ptr<CSkinDemoDialog> ShowDemoDialog(const skindemo::Options& options
 {
     InitCommonControls();
     auto dlg = std::make_unique<CSkinDemoDialog>(options);
-    if (!dlg->Create(IDD_SKIN_DEMO))
+    if (!dlg->Create())
         return nullptr;
     dlg->ShowWindow(SW_SHOW);
     PumpPending();

@@ -2,6 +2,7 @@
 #include "skin/CVelButton.h"
 #include "skin/CVelToolTipCtrl.h"
 #include "tests/unit/PixelTestSupport.h"
+#include "tests/unit/ToolTipText.h"
 #include "tests/unit/skin/DialogSkins.h"
 #include "tests/unit/skin/SkinWindowTestSupport.h"
 
@@ -74,12 +75,9 @@ struct ButtonFixture : ::testing::Test {
     }
     std::string Face() { return ColourText(Painted(8, 8)); }
 
-    CString Tip()
+    std::string Tip()
     {
-        CString text;
-        if (button.GetToolTip() != nullptr)
-            button.GetToolTip()->GetText(text, &button);
-        return text;
+        return button.GetToolTip() != nullptr ? ToolTipText(*button.GetToolTip(), button) : std::string();
     }
 
     std::unique_ptr<CSkinDemoDialog> dlg;
@@ -224,7 +222,7 @@ TEST(VelToolTipWindow, ShownTipIsTwentyHighFourWiderAndPaintedInItsColours)
     TOOLINFOA ti{};
     ti.cbSize = sizeof ti;
     ti.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-    ti.hwnd = *dlg;
+    ti.hwnd = dlg->m_hWnd;
     ti.uId = 1;
     ti.lpszText = const_cast<char*>("截图 Capture");
     ASSERT_TRUE(tip.SendMessage(TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti)));

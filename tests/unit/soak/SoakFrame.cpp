@@ -16,11 +16,11 @@ static_assert(kPanelButtons[0] == IDC_BTN_CLOSE && kPanelButtons[1] == IDC_BTN_C
 bool SoakFrame::Open(POINT at, SIZE viewport)
 {
     InitCommonControls();
-    if (!Create(IDD_CAPTURE_FRAME, nullptr))
+    if (CreateFromTemplate(nullptr) == nullptr)
         return false;
     const SIZE frame = frame::FrameSizeForViewport(viewport.cx, viewport.cy);
     SetWindowPos(HWND{}, at.x, at.y, frame.cx, frame.cy, SWP_NOZORDER);
-    UpdateWindow();
+    ::UpdateWindow(m_hWnd);
     PumpPending();
     return IsWindowVisible() != FALSE;
 }

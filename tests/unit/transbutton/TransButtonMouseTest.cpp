@@ -2,11 +2,13 @@
 // and press, the label's transparency, the cursor and the tooltip.
 #include "skin/CVelTransButton.h"
 #include "tests/unit/PixelTestSupport.h"
+#include "tests/unit/ToolTipText.h"
 #include "tests/unit/transbutton/TransButtonTestWindows.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 
 namespace {
 
@@ -227,12 +229,7 @@ TEST_F(MouseFixture, CursorIsTheHandOnlyWhereTheHandIsAskedForAndTheButtonIsNoLa
 }
 
 struct TipFixture : MouseFixture {
-    CString Tip()
-    {
-        CString text;
-        button.GetToolTip().GetText(text, &button);
-        return text;
-    }
+    std::string Tip() { return ToolTipText(button.GetToolTip(), button); }
 };
 
 TEST_F(TipFixture, TipExistsFromSetTooltipTextIsEmptiedOnLeaveAndRestoredOnEntry)
@@ -241,7 +238,7 @@ TEST_F(TipFixture, TipExistsFromSetTooltipTextIsEmptiedOnLeaveAndRestoredOnEntry
     CVelToolTipCtrl& tip = button.GetToolTip();
     ASSERT_NE(tip.GetSafeHwnd(), nullptr) << "no tooltip window after SetTooltipText";
     EXPECT_EQ(tip.SendMessage(TTM_GETDELAYTIME, TTDT_INITIAL), 100);
-    ASSERT_EQ(tip.GetToolCount(), 1);
+    ASSERT_EQ(tip.SendMessage(TTM_GETTOOLCOUNT), 1);
     TOOLINFOA ti{};
     ti.cbSize = sizeof ti;
     ASSERT_TRUE(tip.SendMessage(TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&ti)));
@@ -257,7 +254,7 @@ TEST_F(TipFixture, TipExistsFromSetTooltipTextIsEmptiedOnLeaveAndRestoredOnEntry
     EXPECT_TRUE(PumpUntil([&] {
         char text[32] = {};
         ::GetWindowTextA(tip.m_hWnd, text, sizeof text);
-        return tip.IsWindowVisible() && CString(text) == "截图";
+        return tip.IsWindowVisible() && std::string(text) == "截图";
     })) << "the tip never showed its text";
 
     MouseTo(Outside());
@@ -266,7 +263,7 @@ TEST_F(TipFixture, TipExistsFromSetTooltipTextIsEmptiedOnLeaveAndRestoredOnEntry
     MouseTo(Centre());
     ASSERT_TRUE(PumpUntil([&] { return button.IsHover(); }));
     EXPECT_EQ(Tip(), "截图") << "tip text after entering again";
-    EXPECT_EQ(button.GetTooltipText(), "截图");
+    EXPECT_STREQ(button.GetTooltipText(), "截图");
 }
 
 // The tip made on the first hover must leave the keyboard where it was: in
@@ -282,7 +279,7 @@ TEST_F(TipFixture, ButtonWithoutTipTextMakesItsTipOnFirstHoverWithNoTextAndKeeps
     MouseTo(Centre());
     ASSERT_TRUE(PumpUntil([&] { return button.IsHover(); }));
     ASSERT_NE(button.GetToolTip().GetSafeHwnd(), nullptr);
-    EXPECT_EQ(button.GetToolTip().GetToolCount(), 1);
+    EXPECT_EQ(button.GetToolTip().SendMessage(TTM_GETTOOLCOUNT), 1);
     EXPECT_EQ(Tip(), "");
     PumpPending();
     EXPECT_EQ(::GetActiveWindow(), parent.m_hWnd) << "the new tip took the activation";

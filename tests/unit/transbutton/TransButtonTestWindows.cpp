@@ -45,7 +45,7 @@ bool CTestParent::Open(POINT at, SIZE size)
                   size.cy, nullptr, nullptr))
         return false;
     ShowWindow(SW_SHOWNOACTIVATE);
-    UpdateWindow();
+    ::UpdateWindow(m_hWnd);
     PumpPending();
     return true;
 }

@@ -1,6 +1,0 @@
-#include "framework/CException.h"
-
-const char* CException::what() const noexcept
-{
-    return "An unexpected error occurred.";
-}

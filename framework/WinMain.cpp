@@ -1,4 +1,5 @@
 #include "framework/CWinApp.h"
+#include "framework/ProcAddress.h"
 
 namespace {
 
@@ -9,10 +10,8 @@ namespace {
 // KB2533623, and without it the default search stays as it was.
 void KeepTheProgramsFolderOutOfDllSearch()
 {
-    using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
-    HMODULE kernel32 = GetModuleHandleA("kernel32.dll");
-    const auto setDefaultDllDirectories = reinterpret_cast<SetDefaultDllDirectoriesFn>(
-        reinterpret_cast<void*>(GetProcAddress(kernel32, "SetDefaultDllDirectories")));
+    const auto setDefaultDllDirectories = ProcAddress<decltype(&::SetDefaultDllDirectories)>(
+        GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories");
     if (setDefaultDllDirectories != nullptr)
         setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }

@@ -1,5 +1,7 @@
 #include "skin/DialogDpiScaling.h"
 
+#include "framework/ProcAddress.h"
+
 namespace skin {
 
 namespace {
@@ -9,8 +11,7 @@ SetDialogDpiChangeBehaviorFn LookUpInUser32()
     HMODULE user32 = GetModuleHandleA("user32.dll");
     if (user32 == nullptr)
         return nullptr;
-    return reinterpret_cast<SetDialogDpiChangeBehaviorFn>(
-        reinterpret_cast<void*>(GetProcAddress(user32, "SetDialogDpiChangeBehavior")));
+    return ProcAddress<SetDialogDpiChangeBehaviorFn>(user32, "SetDialogDpiChangeBehavior");
 }
 
 DialogDpiBehaviorLookup g_lookup = &LookUpInUser32;

@@ -10,8 +10,7 @@
 // run time: older systems (and Wine 8) do not have it.
 namespace skin {
 
-using SetDialogDpiChangeBehaviorFn = BOOL(WINAPI*)(HWND, DIALOG_DPI_CHANGE_BEHAVIORS,
-                                                   DIALOG_DPI_CHANGE_BEHAVIORS);
+using SetDialogDpiChangeBehaviorFn = decltype(&::SetDialogDpiChangeBehavior);
 using DialogDpiBehaviorLookup = SetDialogDpiChangeBehaviorFn (*)();
 
 // Puts another lookup in place (tests do) and returns the one it replaced.

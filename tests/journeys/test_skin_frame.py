@@ -45,10 +45,19 @@ class SkinFrameJourney(JourneyTestCase):
         except AssertionError:
             self.fail(f"{what}: window at {seen[-1]}, wanted {want}")
 
+    def taken(self):
+        """Whether the dialog holds the mouse capture, as it does from a press
+        on its frame until the release."""
+        return self.j.run(self.j.program("probe.exe"), "capture", TITLE)[1].strip() == "capture=1"
+
     def drag(self, x, y, dx, dy, steps=5):
-        """Presses at screen (x, y), moves by (dx, dy) in steps, releases."""
-        self.j.xdotool("mousemove", "--sync", x, y)
+        """Presses at screen (x, y), moves by (dx, dy) in steps, releases. The
+        moves wait for the dialog to take the press: the platform's move
+        loop starts from where the pointer is when it begins, so a move made
+        before would be lost."""
+        self.j.move_pointer(x, y)
         self.j.xdotool("mousedown", 1)
+        wait_until("the dialog to take the press", self.taken)
         for i in range(1, steps + 1):
             self.j.xdotool("mousemove", "--sync", x + dx * i // steps, y + dy * i // steps)
         return lambda: self.j.xdotool("mouseup", 1)

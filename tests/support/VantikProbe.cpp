@@ -11,6 +11,9 @@
 //                                    from the window; of them, in the
 //                                    viewport; the work area)
 //   probe window TITLE               rect=l,t,r,b zoomed=0|1 of a dialog window
+//   probe capture TITLE              capture=0|1: whether that dialog holds the
+//                                    mouse capture (a press it has taken for a
+//                                    move or a resize)
 //   probe label TEXT FILE            the size label as the frame draws it, as
 //                                    a 24-bit BMP, magenta where it leaves the
 //                                    skin showing
@@ -406,6 +409,23 @@ int Activate(const char* title)
     return done ? 0 : 1;
 }
 
+// Whether a dialog has taken a press on its frame: its own resize and the
+// platform's move loop both hold the mouse capture until the release.
+int Capture(const char* title)
+{
+    HWND hwnd = FindWindowA("#32770", title);
+    if (hwnd == nullptr) {
+        std::printf("none\n");
+        return 1;
+    }
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &info))
+        return 1;
+    std::printf("capture=%d\n", info.hwndCapture == hwnd ? 1 : 0);
+    return 0;
+}
+
 // Key presses as the keyboard driver makes them, to the foreground window
 // wherever it lies on (or off) the screen: under Wine, X key events reach
 // only a window that has the X focus, which a window off the screen cannot
@@ -523,7 +543,7 @@ int CodePage()
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: probe props|set-props S XY|frame|window T|label T F|dialog T|clipboard-bitmap FILE|set-clipboard-text T|"
+    std::fprintf(stderr, "usage: probe props|set-props S XY|frame|window T|capture T|label T F|dialog T|clipboard-bitmap FILE|set-clipboard-text T|"
                          "clipboard-text|hold-clipboard [MS]|pattern X Y W H|focus|frames|windows|lock-file PATH|"
                          "activate T|press-key T VK N|code-page\n");
     return 2;
@@ -542,6 +562,8 @@ int main(int argc, char** argv)
         return SetProps(std::strtoul(argv[2], nullptr, 10), std::strtoul(argv[3], nullptr, 10));
     if (cmd == "window" && argc == 3)
         return Window(argv[2]);
+    if (cmd == "capture" && argc == 3)
+        return Capture(argv[2]);
     if (cmd == "label" && argc == 4)
         return Label(argv[2], argv[3]);
     if (cmd == "dialog" && argc == 3)

@@ -58,16 +58,12 @@ class Session:
     def __init__(self, locale):
         self.locale = locale
         self.j = Journey(f"code-page-{LOCALES[locale]}", locale=locale)
-        self.probe_exe = self.j.program("probe.exe")
         self.closed = False
 
     def close(self):
         if not self.closed:
             self.closed = True
             self.j.close()
-
-    def probe(self, *args):
-        return self.j.run(self.probe_exe, *map(str, args))[1].strip()
 
     def give_songti_a_font(self):
         path = os.path.join(self.j.work, "songti.reg")
@@ -77,15 +73,15 @@ class Session:
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True, timeout=60)
 
     def code_page(self):
-        return int(parse_fields(self.probe("code-page"))["acp"])
+        return int(parse_fields(self.j.probe("code-page"))["acp"])
 
     def start_vantik(self):
-        """Starts Vantik and returns its frame's rectangle once it is laid out."""
+        """Starts Vantik and returns its frame's rectangle once it is shown."""
         self.j.start(self.j.program("vantik.exe"))
 
         def laid_out():
-            f = parse_fields(self.probe("frame"))
-            return f.get("topmost") == "1" and int(f.get("hole", "0")) > 0 and f["rect"]
+            f = parse_fields(self.j.probe("frame"))
+            return f.get("topmost") == "1" and f.get("visible") == "1" and f["rect"]
         return tuple(int(v) for v in wait_until("Vantik's frame", laid_out, timeout=30).split(","))
 
     def settled(self, what, x, y, w, h):

@@ -29,9 +29,10 @@
 //   probe pattern X Y W H            a window showing a known pattern there,
 //                                    until closed
 //   probe focus                      a plain window titled "Probe focus"
-//   probe frames                     rect=l,t,r,b pid=N visible=0|1 for every
-//                                    frame, topmost first (no shape: quick
-//                                    at any size)
+//   probe frames                     rect=l,t,r,b pid=N visible=0|1
+//                                    foreground=0|1 xid=N (its X window) for
+//                                    every frame, topmost first (no shape:
+//                                    quick at any size)
 //   probe windows                    pid=N class=C title=T for every visible
 //                                    top-level window
 //   probe hold-clipboard             the same, until the probe's input ends
@@ -42,6 +43,7 @@
 //                                    prints foreground=0|1
 //   probe press-key TITLE VK N       activates it, then N presses of the key
 //                                    through SendInput
+//   probe foreground                 title=T of the active window, or none
 //   probe code-page                  acp=N, the ANSI code page of a program
 //                                    started in this session's locale
 #include <windows.h>
@@ -507,8 +509,11 @@ int Frames()
         GetWindowRect(hwnd, &wr);
         DWORD pid = 0;
         GetWindowThreadProcessId(hwnd, &pid);
-        std::printf("rect=%ld,%ld,%ld,%ld pid=%lu visible=%d\n", wr.left, wr.top, wr.right, wr.bottom,
-                    static_cast<unsigned long>(pid), IsWindowVisible(hwnd) ? 1 : 0);
+        // Wine keeps the window's X window on it as a property.
+        const auto xid = reinterpret_cast<ULONG_PTR>(GetPropA(hwnd, "__wine_x11_whole_window"));
+        std::printf("rect=%ld,%ld,%ld,%ld pid=%lu visible=%d foreground=%d xid=%lu\n", wr.left, wr.top, wr.right,
+                    wr.bottom, static_cast<unsigned long>(pid), IsWindowVisible(hwnd) ? 1 : 0,
+                    GetForegroundWindow() == hwnd ? 1 : 0, static_cast<unsigned long>(xid));
     }
     return 0;
 }
@@ -535,6 +540,19 @@ int Windows()
     return 0;
 }
 
+int Foreground()
+{
+    HWND hwnd = GetForegroundWindow();
+    if (hwnd == nullptr) {
+        std::printf("none\n");
+        return 1;
+    }
+    char title[256] = {};
+    GetWindowTextA(hwnd, title, sizeof title);
+    std::printf("title=%s\n", title);
+    return 0;
+}
+
 int CodePage()
 {
     std::printf("acp=%u\n", GetACP());
@@ -545,7 +563,7 @@ int Usage()
 {
     std::fprintf(stderr, "usage: probe props|set-props S XY|frame|window T|capture T|label T F|dialog T|clipboard-bitmap FILE|set-clipboard-text T|"
                          "clipboard-text|hold-clipboard [MS]|pattern X Y W H|focus|frames|windows|lock-file PATH|"
-                         "activate T|press-key T VK N|code-page\n");
+                         "activate T|press-key T VK N|foreground|code-page\n");
     return 2;
 }
 
@@ -593,6 +611,8 @@ int main(int argc, char** argv)
         return Frames();
     if (cmd == "windows")
         return Windows();
+    if (cmd == "foreground")
+        return Foreground();
     if (cmd == "code-page")
         return CodePage();
     if (cmd == "focus")

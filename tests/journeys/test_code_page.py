@@ -19,7 +19,7 @@ import subprocess
 import unittest
 
 from journey import Journey, unix_to_windows_path, wait_until
-from vantik import PANEL, SIZE_DIALOG_TITLE, parse_fields
+from vantik import PANEL, SIZE_DIALOG_TITLE, parse_fields, read_frame, wait_for_frame_shown
 
 LOCALES = {"zh_CN.UTF-8": 936, "C.UTF-8": 1252}
 
@@ -78,11 +78,8 @@ class Session:
     def start_vantik(self):
         """Starts Vantik and returns its frame's rectangle once it is shown."""
         self.j.start(self.j.program("vantik.exe"))
-
-        def laid_out():
-            f = parse_fields(self.j.probe("frame"))
-            return f.get("topmost") == "1" and f.get("visible") == "1" and f["rect"]
-        return tuple(int(v) for v in wait_until("Vantik's frame", laid_out, timeout=30).split(","))
+        wait_for_frame_shown(self.j)
+        return read_frame(self.j)["rect"]
 
     def settled(self, what, x, y, w, h):
         """The pixels of a screen rectangle once two screenshots in a row agree

@@ -8,7 +8,7 @@ import pwd
 import re
 import struct
 
-from journey import JourneyTestCase, wait_until
+from journey import SCREEN_HEIGHT, SCREEN_WIDTH, JourneyTestCase, wait_until
 
 TITLE = "Vantik"
 SIZE_DIALOG_TITLE = "设置截屏区域"
@@ -61,10 +61,45 @@ def pack(low, high):
     return (low & 0xFFFF) | ((high & 0xFFFF) << 16)
 
 
+def on_screen(rect):
+    l, t, r, b = rect
+    return l < SCREEN_WIDTH and t < SCREEN_HEIGHT and r > 0 and b > 0
+
+
 def centred(work):
     """Top-left corner of a default frame centred on the work area."""
     wl, wt, wr, wb = work
     return (wl + wr) // 2 - 280 // 2, (wt + wb) // 2 - 175 // 2
+
+
+def read_frame(j):
+    """The frame's window rectangle and shape as the probe sees them in
+    journey j's session, or None while there is none."""
+    out = j.probe("frame")
+    if out.startswith("none") or "rect=" not in out:
+        return None
+    f = parse_fields(out)
+    return {
+        "rect": tuple(int(v) for v in f["rect"].split(",")),
+        "topmost": f["topmost"] == "1",
+        "excluded": int(f["excluded"]),
+        "hole": int(f["hole"]),
+        "work": tuple(int(v) for v in f["work"].split(",")),
+        "visible": f["visible"] == "1",
+    }
+
+
+def wait_for_frame_shown(j):
+    """Waits for the frame to be topmost and visible and, where it lies on
+    the screen, for its X window to be mapped. Topmost alone is not enough:
+    the frame takes the topmost band before it is placed and sized, and is
+    shown once it is. Shown is not enough either: the window manager maps the
+    window some time later, and a click before that lands on whatever lies
+    below."""
+    def shown():
+        f = read_frame(j) or {}
+        return f.get("topmost") and f.get("visible") and (not on_screen(f["rect"]) or j.find_windows(TITLE))
+    wait_until("Vantik's frame", shown, timeout=30)
 
 
 class VantikJourney(JourneyTestCase):
@@ -84,18 +119,7 @@ class VantikJourney(JourneyTestCase):
 
     def frame(self):
         """The frame's window rectangle and shape, or None while there is none."""
-        out = self.probe("frame")
-        if out.startswith("none") or "rect=" not in out:
-            return None
-        f = parse_fields(out)
-        return {
-            "rect": tuple(int(v) for v in f["rect"].split(",")),
-            "topmost": f["topmost"] == "1",
-            "excluded": int(f["excluded"]),
-            "hole": int(f["hole"]),
-            "work": tuple(int(v) for v in f["work"].split(",")),
-            "visible": f["visible"] == "1",
-        }
+        return read_frame(self.j)
 
     def frames(self):
         """Every frame's rectangle, topmost first; unlike frame(), quick at
@@ -131,13 +155,7 @@ class VantikJourney(JourneyTestCase):
         return proc
 
     def wait_for_frame_shown(self):
-        """Waits for the frame to be topmost and visible. Topmost alone is not
-        enough: the frame takes the topmost band before it is placed and
-        sized, and is shown once it is."""
-        def shown():
-            f = self.frame() or {}
-            return f.get("topmost") and f.get("visible")
-        wait_until("Vantik's frame", shown, timeout=30)
+        wait_for_frame_shown(self.j)
 
     def wait_for_rect(self, rect, what="the frame's rectangle", timeout=15):
         seen = []
@@ -156,22 +174,27 @@ class VantikJourney(JourneyTestCase):
         self.j.key("Escape")
         wait_until("the frame to close", lambda: self.frame_rect() is None)
 
-    def activate(self, xid, active):
+    def activate(self, xid, active, title=None):
         """Gives X window xid the keyboard focus and makes its window the
         active one, unless active() says it is, then waits for active() to
         say so: keys pressed before the platform has made it active would go
         to the window active before. The window manager activates the windows
         it manages (xdotool's --sync would wait in vain, 15 s, for one that
-        Wine places itself)."""
+        Wine places itself); a dialog of that title is activated as its
+        taskbar button would, which also reaches one that Wine places."""
         if not active():
             self.j.xdotool("windowactivate", xid)
+            if title:
+                self.probe("activate", title)
         self.j.xdotool("windowfocus", "--sync", xid)
         wait_until(f"X window {xid} to be the active window", active)
 
     def focus_frame(self, xid=None):
-        """Makes the frame (the one of that X window) the active window."""
+        """Makes the frame (the one of that X window, where there are more)
+        the active window."""
+        title = None if xid else TITLE
         xid = xid or self.j.wait_for_window(TITLE)
-        self.activate(xid, lambda: f"foreground=1 xid={xid}" in self.probe("frames"))
+        self.activate(xid, lambda: f"foreground=1 xid={xid}" in self.probe("frames"), title)
         return xid
 
     def focus_another_program(self):

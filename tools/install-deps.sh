@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs everything Vantik needs to build, test and run on Debian 12:
 # the MinGW-w64 cross compilers, Wine (and a 32-bit Wine beside the builds,
-# tools/install-wine32.sh), a virtual X display and the tools that drive it,
-# a Chinese locale and font, GoogleTest and CMake.
+# tools/install-wine32.sh), a virtual X display, a window manager for it and
+# the tools that drive it, a Chinese locale and font, GoogleTest and CMake.
 # With --build-only, only what builds the programs (for tools/package.sh).
 # Idempotent: when everything is already there it only checks and returns.
 set -euo pipefail
@@ -18,7 +18,7 @@ if [ "${1:-}" = --build-only ]; then
 else
   packages+=(
     wine wine64 libc6-i386 libz-mingw-w64
-    xvfb xdotool x11-utils imagemagick
+    xvfb openbox xdotool x11-utils imagemagick
     locales fonts-wqy-microhei
     googletest python3
   )

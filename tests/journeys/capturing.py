@@ -1,24 +1,16 @@
-"""Captures checked from outside, for the fault and rapid-input journeys: a
-probe pattern window under the viewport, the outputs compared pixel for pixel
-with it, the Paint log, the session's visible windows, and the resident
-memory of the running Vantik."""
+"""Captures checked from outside: a probe pattern window under the viewport,
+the outputs compared pixel for pixel with it, the Paint log, the session's
+visible windows, and the resident memory of the running Vantik."""
 
 import os
-import re
 import struct
 
 from journey import wait_until
-from vantik import PANEL, SIZE_DIALOG_TITLE, VantikJourney, pattern_colour, read_bmp
+from vantik import VantikJourney, pattern_colour, read_bmp
 
 # The pattern window lies under the default frame's viewport (the frame,
 # 280 x 175, is centred on the 1024 x 768 screen); the frame stays above it.
 PATTERN = (300, 250, 420, 300)
-
-VK_ESCAPE, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN = 0x1B, 0x25, 0x26, 0x27, 0x28
-
-
-def pack(low, high):
-    return (low & 0xFFFF) | ((high & 0xFFFF) << 16)
 
 
 def bmp_top_rows(path, count):
@@ -52,67 +44,6 @@ class CaptureJourney(VantikJourney):
         super().setUp()
         self.j.start(self.probe_exe, "pattern", *self.pattern)
         self.j.wait_for_window("Probe pattern")
-
-    # -- frames --------------------------------------------------------------
-
-    def frames(self):
-        """Every frame's rectangle, topmost first; unlike frame(), quick at
-        any size."""
-        return [tuple(int(v) for v in m.split(","))
-                for m in re.findall(r"rect=(\S+)", self.probe("frames"))]
-
-    def frame_rect(self):
-        """The topmost frame's rectangle, or None while there is none."""
-        rects = self.frames()
-        return rects[0] if rects else None
-
-    def wait_for_rect(self, rect, what="the frame's rectangle", timeout=15):
-        seen = []
-
-        def probe():
-            seen.append(self.frame_rect())
-            return seen[-1] == tuple(rect)
-        try:
-            wait_until(what, probe, timeout=timeout, interval=0.2)
-        except AssertionError:
-            raise AssertionError(f"{what}: wanted {tuple(rect)}, saw {seen[-1]}") from None
-
-    # -- the size dialog -------------------------------------------------------
-
-    def type_size(self, width, height):
-        """Opens the region size dialog with the star button, replaces both
-        boxes' text and confirms with Enter."""
-        self.click_panel("star")
-        try:
-            wait_until("the region size dialog", lambda: self.dialog(SIZE_DIALOG_TITLE))
-        except AssertionError:
-            self.j.screenshot(f"{self.j.name}-no-size-dialog.png")
-            raise
-        self.j.key("ctrl+a", "BackSpace")
-        self.j.xdotool("type", width)
-        self.j.key("Tab", "ctrl+a", "BackSpace")
-        self.j.xdotool("type", height)
-        self.j.key("Return")
-        wait_until("the dialog to close", lambda: self.dialog(SIZE_DIALOG_TITLE) is None)
-
-    def pointer(self):
-        return self.j.pointer()
-
-    def move_pointer(self, x, y):
-        self.j.move_pointer(x, y)
-
-    def click_panel(self, button):
-        """A click on a panel button. The pointer leaves the frame first and
-        the tooltip of the button it rested on goes: xdotool's pointer jumps,
-        and a tooltip still showing may lie over the next button."""
-        dx, y = PANEL[button]
-        left, top, right = self.frame_rect()[:3]
-        target = (right + dx, top + y)
-        if self.pointer() != target:
-            self.move_pointer(1, 1)
-            wait_until("no tooltip", lambda: not any(w[1] == "tooltips_class32" for w in self.visible_windows()))
-            self.move_pointer(*target)
-        self.j.xdotool("click", 1)
 
     # -- captures --------------------------------------------------------------
 
@@ -155,16 +86,10 @@ class CaptureJourney(VantikJourney):
 
     # -- the session -------------------------------------------------------------
 
-    def visible_windows(self):
-        """(process id, class, title) of every visible top-level window."""
-        lines = self.probe_bytes("windows").splitlines()
-        return [m.groups() for m in (re.match(r"pid=(\d+) class=(.*?) title=(.*)", line.rstrip("\r"))
-                                     for line in lines) if m]
-
     def assert_no_message_box(self):
         """No dialog window besides the frames: a message box, an error box or
         Wine's crash dialog would be one."""
-        dialogs = [w for w in self.visible_windows() if w[1] == "#32770" and w[2] != "Vantik"]
+        dialogs = [w for w in self.j.visible_windows() if w[1] == "#32770" and w[2] != "Vantik"]
         self.assertEqual(dialogs, [], "a dialog or message box is showing")
 
     def vantik_processes(self):

@@ -3,12 +3,15 @@ virtual display of its own, driven with xdotool as a person would drive it and
 looked at from outside.
 
 Every Journey is a fresh logon: its own copy of the build's Wine prefix, its
-own Xvfb and its own wineserver, kept alive across program starts until
-new_logon() or close() ends it (the desktop window's properties live exactly
-as long as the wineserver does).
+own Xvfb with a window manager (Openbox) on it, as a desktop user has, and its
+own wineserver, kept alive across program starts until new_logon() or close()
+ends it (the desktop window's properties live exactly as long as the
+wineserver does).
 """
 
+import ctypes
 import os
+import re
 import shutil
 import subprocess
 import tempfile
@@ -16,6 +19,7 @@ import time
 import unittest
 
 BUILD_DIR = os.environ.get("VANTIK_BUILD_DIR", "")
+OPENBOX_CONFIG = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support", "openbox-rc.xml")
 SCREEN_WIDTH, SCREEN_HEIGHT = 1024, 768
 
 
@@ -36,6 +40,50 @@ def wait_until(what, probe, timeout=15.0, interval=0.1):
 def unix_to_windows_path(path):
     """Wine maps the Unix root to drive Z:."""
     return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+class _CrossingEvent(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("root", ctypes.c_ulong),
+                ("subwindow", ctypes.c_ulong), ("time", ctypes.c_ulong), ("x", ctypes.c_int), ("y", ctypes.c_int),
+                ("x_root", ctypes.c_int), ("y_root", ctypes.c_int), ("mode", ctypes.c_int)]
+
+
+class _Event(ctypes.Union):
+    _fields_ = [("type", ctypes.c_int), ("xcrossing", _CrossingEvent), ("pad", ctypes.c_long * 24)]
+
+
+class PointerGrabWatch:
+    """Sees another X client take the pointer from a window, as the window
+    manager does when a program hands it a window drag: the pointer leaves
+    the window for the grab (X reports it to every client that asks)."""
+
+    LEAVE_NOTIFY, LEAVE_WINDOW_MASK, NOTIFY_GRAB = 8, 1 << 5, 1
+
+    def __init__(self, display, xid):
+        self._x = ctypes.CDLL("libX11.so.6")
+        self._x.XOpenDisplay.restype = ctypes.c_void_p
+        self._x.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        for name in ("XSelectInput", "XSync", "XPending", "XNextEvent", "XCloseDisplay"):
+            getattr(self._x, name).argtypes = [ctypes.c_void_p] + {
+                "XSelectInput": [ctypes.c_ulong, ctypes.c_long], "XSync": [ctypes.c_int],
+                "XNextEvent": [ctypes.POINTER(_Event)]}.get(name, [])
+        self._display = self._x.XOpenDisplay(display.encode())
+        if not self._display:
+            raise RuntimeError(f"cannot open display {display}")
+        self._grabbed = False
+        self._x.XSelectInput(self._display, xid, self.LEAVE_WINDOW_MASK)
+        self._x.XSync(self._display, 0)
+
+    def grabbed(self):
+        event = _Event()
+        while not self._grabbed and self._x.XPending(self._display):
+            self._x.XNextEvent(self._display, ctypes.byref(event))
+            self._grabbed = event.type == self.LEAVE_NOTIFY and event.xcrossing.mode == self.NOTIFY_GRAB
+        return self._grabbed
+
+    def close(self):
+        self._x.XCloseDisplay(self._display)
 
 
 class Screenshot:
@@ -66,8 +114,14 @@ class Journey:
         self.paint_log_path = os.path.join(self.work, "paint.log")
         self._programs = []
         self._xvfb = None
+        self._window_manager = None
         subprocess.run(["cp", "-a", template, self.prefix], check=True)
         self.display = self._start_display()
+        try:
+            self._start_window_manager()
+        except BaseException:
+            self._stop_servers()
+            raise
         self.env = dict(os.environ)
         self.env.update({
             "WINEPREFIX": self.prefix,
@@ -96,6 +150,23 @@ class Journey:
             raise RuntimeError("Xvfb did not report a display number")
         return ":" + number
 
+    def _start_window_manager(self):
+        """Openbox, once it manages the screen. Without a window manager Wine
+        waits about two seconds for one whenever a window of the program is
+        hidden or destroyed."""
+        env = dict(os.environ, DISPLAY=self.display)
+        self._window_manager = subprocess.Popen(
+            ["openbox", "--sm-disable", "--config-file", OPENBOX_CONFIG], env=env,
+            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+        def managing():
+            if self._window_manager.poll() is not None:
+                raise RuntimeError(f"openbox ended with {self._window_manager.returncode}")
+            r = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=env, capture_output=True,
+                               text=True)
+            return "window id #" in r.stdout
+        wait_until("openbox to manage the screen", managing)
+
     def _start_wineserver(self):
         # -p: stay alive with no clients, so that properties of the desktop
         # window survive between program starts within one logon.
@@ -104,6 +175,17 @@ class Journey:
         # outlive it and would hold its output pipes open: start them here.
         subprocess.run(["wine", "cmd", "/c", "exit"], env=self.env, stdin=subprocess.DEVNULL,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+
+    def leave_unmanaged(self, exe_name):
+        """From now on Wine places, sizes and moves that program's windows
+        itself, as Windows does, instead of leaving them to the window
+        manager: a window manager keeps windows on the screen, makes a
+        maximised window that covers it full-screen, and runs window drags
+        itself."""
+        code, out = self.run("reg", "add", f"HKCU\\Software\\Wine\\AppDefaults\\{exe_name}\\X11 Driver",
+                             "/v", "Managed", "/d", "N", "/f")
+        if code != 0:
+            raise RuntimeError(f"could not leave {exe_name} unmanaged: {out}")
 
     def new_logon(self):
         """Ends every program and the wineserver, and starts a fresh one."""
@@ -123,10 +205,14 @@ class Journey:
         self._stop_programs()
         subprocess.run(["wineserver", "-k"], env=self.env)
         subprocess.run(["wineserver", "-w"], env=self.env)
-        if self._xvfb is not None:
-            self._xvfb.terminate()
-            self._xvfb.wait()
+        self._stop_servers()
         shutil.rmtree(self.work, ignore_errors=True)
+
+    def _stop_servers(self):
+        for server in (self._window_manager, self._xvfb):
+            if server is not None:
+                server.terminate()
+                server.wait()
 
     # -- programs ------------------------------------------------------------
 
@@ -148,6 +234,24 @@ class Journey:
         """Runs a Windows program to its end; returns (exit code, output)."""
         r = subprocess.run(["wine", exe, *map(str, args)], env=self.env, capture_output=True, timeout=timeout)
         return r.returncode, r.stdout.decode("utf-8", "replace")
+
+    # -- the probe (tests/support/VantikProbe.cpp) ------------------------------
+
+    def probe(self, *args):
+        """The probe's answer, its texts read in code page 936. It answers 0,
+        or 1 for "none"; anything else means it did not run, which fails
+        here with what it said rather than read as no answer later."""
+        r = subprocess.run(["wine", self.program("probe.exe"), *map(str, args)], env=self.env,
+                           capture_output=True, timeout=60)
+        if r.returncode not in (0, 1):
+            raise AssertionError(f"probe {args} ended with {r.returncode}: {r.stdout!r} {r.stderr[-500:]!r}")
+        return r.stdout.decode("gbk", "replace").strip()
+
+    def visible_windows(self):
+        """(process id, class, title) of every visible top-level window."""
+        lines = self.probe("windows").splitlines()
+        return [m.groups() for m in (re.match(r"pid=(\d+) class=(.*?) title=(.*)", line.rstrip("\r"))
+                                     for line in lines) if m]
 
     # -- the display -----------------------------------------------------------
 
@@ -185,9 +289,34 @@ class Journey:
         if self.pointer() != (x, y):
             self.xdotool("mousemove", "--sync", x, y)
 
-    def click(self, x, y, button=1):
+    def click(self, x, y):
+        """A click as a person makes one: the pointer comes to (x, y) from
+        the screen's corner once no tooltip shows (xdotool's pointer jumps,
+        and a tip left from where it rested may lie over the target)."""
+        if self.pointer() != (x, y):
+            self.move_pointer(0, 0)
+            wait_until("no tooltip", lambda: not any(w[1] == "tooltips_class32" for w in self.visible_windows()))
+            self.move_pointer(x, y)
+        self.xdotool("click", 1)
+
+    def drag(self, x, y, dx, dy, taken=None, steps=5):
+        """Presses the button at (x, y) and moves the pointer by (dx, dy) in
+        steps, leaving the button down (release() lets it go). With taken,
+        the moves wait for taken() to say that the program has taken the
+        press: a move loop starts from where the pointer is when it begins,
+        so a move made before would be lost."""
         self.move_pointer(x, y)
-        self.xdotool("click", button)
+        self.xdotool("mousedown", 1)
+        if taken:
+            wait_until("the press to be taken", taken)
+        for i in range(1, steps + 1):
+            self.xdotool("mousemove", "--sync", x + dx * i // steps, y + dy * i // steps)
+
+    def release(self):
+        self.xdotool("mouseup", 1)
+
+    def pointer_grab_watch(self, xid):
+        return PointerGrabWatch(self.display, xid)
 
     def key(self, *keys):
         self.xdotool("key", *keys)

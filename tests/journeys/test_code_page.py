@@ -19,7 +19,7 @@ import subprocess
 import unittest
 
 from journey import Journey, unix_to_windows_path, wait_until
-from vantik import PANEL, SIZE_DIALOG_TITLE, parse_fields
+from vantik import PANEL, SIZE_DIALOG_TITLE, parse_fields, read_frame, wait_for_frame_shown
 
 LOCALES = {"zh_CN.UTF-8": 936, "C.UTF-8": 1252}
 
@@ -58,16 +58,12 @@ class Session:
     def __init__(self, locale):
         self.locale = locale
         self.j = Journey(f"code-page-{LOCALES[locale]}", locale=locale)
-        self.probe_exe = self.j.program("probe.exe")
         self.closed = False
 
     def close(self):
         if not self.closed:
             self.closed = True
             self.j.close()
-
-    def probe(self, *args):
-        return self.j.run(self.probe_exe, *map(str, args))[1].strip()
 
     def give_songti_a_font(self):
         path = os.path.join(self.j.work, "songti.reg")
@@ -77,16 +73,13 @@ class Session:
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True, timeout=60)
 
     def code_page(self):
-        return int(parse_fields(self.probe("code-page"))["acp"])
+        return int(parse_fields(self.j.probe("code-page"))["acp"])
 
     def start_vantik(self):
-        """Starts Vantik and returns its frame's rectangle once it is laid out."""
+        """Starts Vantik and returns its frame's rectangle once it is shown."""
         self.j.start(self.j.program("vantik.exe"))
-
-        def laid_out():
-            f = parse_fields(self.probe("frame"))
-            return f.get("topmost") == "1" and int(f.get("hole", "0")) > 0 and f["rect"]
-        return tuple(int(v) for v in wait_until("Vantik's frame", laid_out, timeout=30).split(","))
+        wait_for_frame_shown(self.j)
+        return read_frame(self.j)["rect"]
 
     def settled(self, what, x, y, w, h):
         """The pixels of a screen rectangle once two screenshots in a row agree

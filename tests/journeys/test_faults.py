@@ -177,10 +177,7 @@ class Faults(CaptureJourney):
         shutil.copy(self.vantik_exe, folder)
         for source, name in extra_files:
             shutil.copy(source, os.path.join(folder, name))
-        proc = subprocess.Popen(["wine", os.path.join(folder, "vantik.exe")], env=self.j.env,
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.addCleanup(proc.wait)
-        self.addCleanup(proc.kill)
+        proc = self.j.start(os.path.join(folder, "vantik.exe"))
         self.wait_for_frame_shown()
         return proc
 

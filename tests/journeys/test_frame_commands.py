@@ -19,26 +19,11 @@ class FrameCommands(VantikJourney):
         self.start_vantik()
         self.rect = self.frame_rect()
 
-    def open_size_dialog(self):
-        self.click_panel("star")
-        return wait_until("the region size dialog", lambda: self.dialog(SIZE_DIALOG_TITLE))
-
-    def type_sizes(self, width, height):
-        """Replaces both boxes' text and confirms with Enter."""
-        self.j.key("ctrl+a", "BackSpace")
-        if width:
-            self.j.xdotool("type", width)
-        self.j.key("Tab", "ctrl+a", "BackSpace")
-        if height:
-            self.j.xdotool("type", height)
-        self.j.key("Return")
-        wait_until("the dialog to close", lambda: self.dialog(SIZE_DIALOG_TITLE) is None)
-
     def test_size_command_resizes_the_viewport_and_remembers_the_request(self):
         d = self.open_size_dialog()
         self.assertEqual(d["edits"], ["50", "50"])
         self.j.screenshot("size-dialog-open.png")
-        self.type_sizes("320", "240")
+        self.enter_size("320", "240")
         l, t = self.rect[:2]
         self.wait_for_rect((l, t, l + 420, t + 262))
         self.assert_label("320x240")
@@ -53,8 +38,7 @@ class FrameCommands(VantikJourney):
         wait_until("the dialog to close", lambda: self.dialog(SIZE_DIALOG_TITLE) is None)
         self.assertEqual(self.frame_rect(), (l, t, l + 421, t + 262), "cancel changed the frame")
 
-        self.open_size_dialog()
-        self.type_sizes("", "90")
+        self.type_size("", "90")
         self.assertEqual(self.frame_rect(), (l, t, l + 421, t + 262), "an empty box changed the frame")
 
     def test_hot_key_captures_while_the_size_dialog_is_open(self):

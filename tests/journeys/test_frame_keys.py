@@ -3,11 +3,7 @@
 import unittest
 
 from journey import wait_until
-from vantik import VantikJourney
-
-
-def pack(low, high):
-    return (low & 0xFFFF) | ((high & 0xFFFF) << 16)
+from vantik import TITLE, VantikJourney, pack
 
 
 class FrameKeys(VantikJourney):
@@ -17,27 +13,22 @@ class FrameKeys(VantikJourney):
         self.rect = self.frame_rect()
         self.focus_frame()
 
-    def pointer(self):
-        out = self.j.xdotool("getmouselocation", "--shell")
-        values = dict(line.split("=") for line in out.splitlines())
-        return int(values["X"]), int(values["Y"])
-
     def test_arrows_move_frame_and_pointer_shift_resizes(self):
         l, t, r, b = self.rect
-        self.j.xdotool("mousemove", "--sync", 100, 100)
+        self.j.move_pointer(100, 100)
         self.j.key("Left")
         self.wait_for_rect((l - 1, t, r - 1, b))
-        self.assertEqual(self.pointer(), (99, 100))
+        self.assertEqual(self.j.pointer(), (99, 100))
         self.j.key("Down")
         self.wait_for_rect((l - 1, t + 1, r - 1, b + 1))
-        self.assertEqual(self.pointer(), (99, 101))
+        self.assertEqual(self.j.pointer(), (99, 101))
         self.j.key("ctrl+Up")
         self.wait_for_rect((l - 1, t, r - 1, b), "Ctrl+Up moving like Up")
         self.assertEqual(self.props()[1], pack(l - 1, t))
 
         self.j.key("shift+Right")
         self.wait_for_rect((l - 1, t, r, b))
-        self.assertEqual(self.pointer(), (99, 100), "Shift+arrow moved the pointer")
+        self.assertEqual(self.j.pointer(), (99, 100), "Shift+arrow moved the pointer")
         self.assert_label("181x153")
         self.assertEqual(self.props()[0], pack(281, 175))
 
@@ -62,27 +53,29 @@ class FrameKeys(VantikJourney):
         # the stored size stands witness instead.
         self.assertEqual(self.props()[0], pack(115, 37))
 
+    def taken(self):
+        """Whether the frame holds the mouse capture, as it does from a press
+        on a border until the release."""
+        return self.probe("capture", TITLE) == "capture=1"
+
     def test_dragging_and_border_resize_update_viewport_label_and_properties(self):
         l, t, r, b = self.rect
-        # Drag by the left band.
-        self.j.xdotool("mousemove", "--sync", l + 8, t + 80)
-        self.j.xdotool("mousedown", 1)
-        self.j.xdotool("mousemove", "--sync", l + 48, t + 100)
-        self.j.xdotool("mousemove", "--sync", l + 58, t + 110)
-        self.j.xdotool("mouseup", 1)
+        # Drag by the left band. The platform hands the drag to the window
+        # manager, which takes the pointer for it.
+        watch = self.j.pointer_grab_watch(self.j.wait_for_window(TITLE))
+        self.addCleanup(watch.close)
+        self.j.drag(l + 8, t + 80, 50, 30, taken=lambda: watch.grabbed() or self.taken())
+        self.j.release()
         self.wait_for_rect((l + 50, t + 30, r + 50, b + 30), "the dragged frame")
         self.assertEqual(self.props()[1], pack(l + 50, t + 30))
 
         # Resize at the right edge of the panel, through the polling timer.
         l, t, r, b = self.frame_rect()
-        self.j.xdotool("mousemove", "--sync", r - 1, t + 130)
-        self.j.xdotool("mousedown", 1)
-        self.j.xdotool("mousemove", "--sync", r + 20, t + 130)
-        self.j.xdotool("mousemove", "--sync", r + 40, t + 130)
-        self.wait_for_rect((l, t, r + 41, b), "the frame widened live")
-        self.j.xdotool("mouseup", 1)
-        self.assert_label("221x153")
-        self.assertEqual(self.props()[0], pack(321, 175))
+        self.j.drag(r - 1, t + 130, 40, 0, taken=self.taken)
+        self.wait_for_rect((l, t, r + 40, b), "the frame widened live")
+        self.j.release()
+        self.assert_label("220x153")
+        self.assertEqual(self.props()[0], pack(320, 175))
 
 
 if __name__ == "__main__":

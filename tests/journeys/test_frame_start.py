@@ -4,20 +4,10 @@ frame's shape, and a second instance."""
 import unittest
 
 from journey import wait_until
-from vantik import TITLE, VantikJourney
+from vantik import TITLE, VantikJourney, centred, pack
 
 VIEWPORT_PIXELS = 180 * 153
 CORNER_PIXELS = 24
-
-
-def pack(low, high):
-    return (low & 0xFFFF) | ((high & 0xFFFF) << 16)
-
-
-def centred(work):
-    """Top-left corner of a default frame centred on the work area."""
-    wl, wt, wr, wb = work
-    return (wl + wr) // 2 - 280 // 2, (wt + wb) // 2 - 175 // 2
 
 
 class FrameStart(VantikJourney):
@@ -38,8 +28,7 @@ class FrameStart(VantikJourney):
         self.focus_frame()
         self.j.key("Right", "Right", "Down")
         self.wait_for_rect((l + 2, t + 1, r + 2, b + 1))
-        self.j.key("Escape")
-        wait_until("the frame to close", lambda: self.frame() is None)
+        self.close_frame()
         self.start_vantik()
         self.assertEqual(self.frame_rect(), (l + 2, t + 1, r + 2, b + 1))
 
@@ -48,9 +37,7 @@ class FrameStart(VantikJourney):
         self.start_vantik()
         self.assertEqual(self.frame_rect(), (50, 60, 450, 360))
         self.assert_label("300x278")
-        self.focus_frame()
-        self.j.key("Escape")
-        wait_until("the frame to close", lambda: self.frame() is None)
+        self.close_frame()
 
         for size, xy in ((pack(400, 300), 0), (0, pack(50, 60))):
             self.probe("set-props", size, xy)
@@ -59,9 +46,7 @@ class FrameStart(VantikJourney):
             l, t, r, b = f["rect"]
             self.assertEqual((r - l, b - t), (280, 175), f"properties {size}, {xy}")
             self.assertEqual((l, t), centred(f["work"]), "not centred")
-            self.focus_frame()
-            self.j.key("Escape")
-            wait_until("the frame to close", lambda: self.frame() is None)
+            self.close_frame()
 
     def test_a_second_instance_has_a_frame_of_its_own_and_says_nothing(self):
         self.start_vantik()

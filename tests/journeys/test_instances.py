@@ -6,15 +6,18 @@ import unittest
 
 from capturing import CaptureJourney
 from journey import wait_until
-from vantik import TITLE, PANEL
+from vantik import TITLE, pack
 
 
 class Instances(CaptureJourney):
     # One pattern across the screen, under all three viewports.
     pattern = (0, 250, 1024, 300)
 
-    def start_instance(self, count):
-        """Starts one more Vantik; returns its Linux process id and X window."""
+    def start_instance(self, count, place=None):
+        """Starts one more Vantik, at place (x, y) if given, where the stored
+        geometry puts it; returns its process and X window."""
+        if place:
+            self.probe("set-props", pack(280, 175), pack(*place))
         before = set(self.vantik_processes())
         proc = self.j.start(self.vantik_exe)
         wait_until(f"{count} frames", lambda: len(self.frames()) == count, timeout=30)
@@ -34,32 +37,14 @@ class Instances(CaptureJourney):
         x, y, w, h = self.j.window_geometry(xid)
         return (x, y, x + w, y + h)
 
-    def move(self, xid, key, count):
-        """Activates the frame with a click on its size label, then moves it
-        with the arrow key: under Wine without a window manager, giving a
-        window the X focus does not make it the active one."""
-        l, t, r, b = self.rect_of(xid)
-        self.move_pointer(r - 50, b - 10)
-        self.j.xdotool("click", 1)
-        self.j.xdotool("windowfocus", "--sync", xid)
-        self.j.xdotool("key", "--delay", "2", *[key] * count)
-        dx = count if key == "Right" else -count
-        wait_until(f"{key} x {count}", lambda: self.rect_of(xid) == (l + dx, t, r + dx, b), timeout=30)
-
     def click_camera_of(self, xid):
-        dx, y = PANEL["camera"]
-        l, t, r, b = self.rect_of(xid)
-        self.move_pointer(r + dx, t + y)
-        self.j.xdotool("click", 1)
+        self.click_panel("camera", self.rect_of(xid))
 
     def test_three_frames_each_capture_their_own_viewport(self):
+        # Side by side: the later ones start where the stored geometry says.
         first, a = self.start_instance(1)
-        second, b = self.start_instance(2)
-        third, c = self.start_instance(3)
-        # The later ones start where the last one was, each above the one
-        # before; side by side now.
-        self.move(c, "Right", 300)
-        self.move(b, "Left", 300)
+        second, b = self.start_instance(2, (72, 297))
+        third, c = self.start_instance(3, (672, 297))
         rects = {name: self.rect_of(xid) for name, xid in (("first", a), ("second", b), ("third", c))}
         self.assertEqual(sorted(self.frames()), sorted(rects.values()))
         self.j.screenshot("instances-three-frames.png")
@@ -74,28 +59,21 @@ class Instances(CaptureJourney):
 
         # The hot key, pressed while another program has the focus, is the
         # first one's.
-        self.j.start(self.probe_exe, "focus")
-        focus = self.j.wait_for_window("Probe focus")
-        self.j.xdotool("windowactivate", "--sync", focus)
-        self.j.xdotool("windowfocus", "--sync", focus)
+        self.focus_another_program()
         self.j.key("ctrl+c")
         captures += 1
         self.wait_for_captures(captures)
         self.assert_delivered(self.expected_pixels(rects["first"]))
 
         # The second one closes with its close button; the others go on.
-        l, t, r, _ = rects["second"]
-        dx, y = PANEL["close"]
-        self.move_pointer(r + dx, t + y)
-        self.j.xdotool("click", 1)
+        self.click_panel("close", rects["second"])
         second.wait(timeout=30)
         self.assertEqual(sorted(self.frames()), sorted([rects["first"], rects["third"]]))
         self.click_camera_of(c)
         captures += 1
         self.wait_for_captures(captures)
         self.assert_delivered(self.expected_pixels(rects["third"]))
-        self.j.xdotool("windowactivate", "--sync", focus)
-        self.j.xdotool("windowfocus", "--sync", focus)
+        self.focus_another_program()
         self.j.key("ctrl+c")
         captures += 1
         self.wait_for_captures(captures)

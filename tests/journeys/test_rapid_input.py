@@ -15,6 +15,14 @@ RSS_GROWTH_BOUND_KIB = 4096
 
 
 class RapidInput(CaptureJourney):
+    def setUp(self):
+        super().setUp()
+        # Wine places the frame itself, as Windows does: a window manager's
+        # replies to a burst of moves come late, and Wine takes a late reply
+        # for a move of the manager's own and puts the frame back a step (the
+        # frame lost 1 to 6 of 300 quick presses of an arrow key).
+        self.j.leave_unmanaged("vantik.exe")
+
     def settled_rect(self):
         """The frame's rectangle once it has stopped moving."""
         seen = [None]
@@ -26,29 +34,15 @@ class RapidInput(CaptureJourney):
             return still and rect
         return wait_until("the frame to stop moving", probe, timeout=30, interval=0.3)
 
-    def focus_until_the_hot_key_captures(self, xid):
-        """Focuses the window and presses Ctrl+C once, again if that press
-        captured nothing: on a loaded machine the first keys after a change
-        of focus could be lost before Wine had taken the focus in."""
-        for attempt in range(3):
-            self.j.xdotool("windowfocus", "--sync", xid)
-            self.j.key("ctrl+c")
-            try:
-                return self.wait_for_captures(1, timeout=20)
-            except AssertionError:
-                if attempt == 2 or self.j.paint_log():
-                    raise
-
     def test_hot_key_bursts_capture_once_per_press_without_growing(self):
         self.start_vantik()
         expected = self.expected_pixels(self.frame_rect())
         pids = self.vantik_processes()
         self.assertEqual(len(pids), 1, f"vantik.exe processes of this logon: {pids}")
         # Another program has the focus; it does not overlap the frame.
-        self.j.start(self.probe_exe, "focus")
-        focus = self.j.wait_for_window("Probe focus")
-        self.j.xdotool("windowactivate", "--sync", focus)
-        self.focus_until_the_hot_key_captures(focus)
+        self.focus_another_program()
+        self.j.key("ctrl+c")
+        self.wait_for_captures(1)
 
         self.j.xdotool("key", "--delay", "20", *["ctrl+c"] * BURST)
         self.wait_for_captures(1 + BURST, timeout=120)
@@ -70,10 +64,10 @@ class RapidInput(CaptureJourney):
         self.start_vantik()
         l, t, r, b = self.frame_rect()
         self.focus_frame()
-        self.move_pointer(100, 100)
+        self.j.move_pointer(100, 100)
         self.j.xdotool("key", "--delay", "5", *["Right"] * 100)
         self.wait_for_rect((l + 100, t, r + 100, b), "100 quick presses of Right", timeout=30)
-        self.assertEqual(self.pointer(), (200, 100))
+        self.assertEqual(self.j.pointer(), (200, 100))
 
         # Held until the keyboard has repeated it a while.
         self.j.xdotool("keydown", "Left")
@@ -84,7 +78,7 @@ class RapidInput(CaptureJourney):
         l2, t2, r2, b2 = self.settled_rect()
         moved = l + 100 - l2
         self.assertEqual((t2, r2 - l2, b2 - t2), (t, r - l, b - t), "the held key changed more than the place")
-        self.assertEqual(self.pointer(), (200 - moved, 100), f"the frame moved {moved} pixels")
+        self.assertEqual(self.j.pointer(), (200 - moved, 100), f"the frame moved {moved} pixels")
 
     def test_shift_arrow_held_at_the_minimum_size(self):
         self.start_vantik()

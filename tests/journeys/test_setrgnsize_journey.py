@@ -6,7 +6,6 @@ All tests share one logon: each starts the demo afresh and waits for it to
 end, so they stay independent while the session's start-up is paid once."""
 
 import os
-import subprocess
 import unittest
 
 from journey import Journey, unix_to_windows_path, wait_until
@@ -62,7 +61,7 @@ class SetRgnSizeJourney(unittest.TestCase):
         if clipboard is not None:
             args.append(clipboard)
         # The pointer starts away from where the dialog will be.
-        self.j.xdotool("mousemove", "--sync", 5, 5)
+        self.j.move_pointer(5, 5)
         self.process = self.j.start(self.j.program("setrgnsizedemo.exe"), *args)
         xid = self.j.wait_for_window(TITLE)
         self.xid = xid
@@ -99,21 +98,11 @@ class SetRgnSizeJourney(unittest.TestCase):
     def rect_once_width_box_shows(self, text):
         """The dialog's window rectangle as the platform has it, once its
         width box (asked by the probe) shows text; else None."""
-        r = subprocess.run(["wine", self.j.program("probe.exe"), "dialog", TITLE], env=self.j.env,
-                           capture_output=True, timeout=60)
-        fields = dict(f.split("=", 1) for f in r.stdout.decode("gbk", "replace").split(" text=")[0].split()
+        fields = dict(f.split("=", 1) for f in self.j.probe("dialog", TITLE).split(" text=")[0].split()
                       if "=" in f)
         if "rect" not in fields or fields.get("edits", "").split("|")[0] != text:
             return None
         return tuple(int(v) for v in fields["rect"].split(","))
-
-    def drag(self, x, y, dx, dy, steps=5):
-        """Presses at dialog point (x, y), moves by (dx, dy) in steps, releases."""
-        self.j.move_pointer(*self.at(x, y))
-        self.j.xdotool("mousedown", 1)
-        for i in range(1, steps + 1):
-            self.j.xdotool("mousemove", "--sync", *self.at(x + dx * i // steps, y + dy * i // steps))
-        self.j.xdotool("mouseup", 1)
 
     def pixels(self, shot, x0, y0, x1, y1):
         """Pixels of a rectangle of the dialog (dialog coordinates)."""
@@ -174,8 +163,8 @@ class SetRgnSizeJourney(unittest.TestCase):
         self.j.xdotool("type", "99999999999")
         # Over the OK button and off it again, then the keyboard: the
         # button's first hover must not take the keyboard from the dialog.
-        self.j.xdotool("mousemove", "--sync", *self.at(155, 78))
-        self.j.xdotool("mousemove", "--sync", *self.at(100, 64))
+        self.j.move_pointer(*self.at(155, 78))
+        self.j.move_pointer(*self.at(100, 64))
         self.j.screenshot("setrgnsize-pasted.png")
         self.j.key("Return")
         self.assertEqual(self.result(), (1, 42, INT_MAX))
@@ -192,7 +181,8 @@ class SetRgnSizeJourney(unittest.TestCase):
         drags = (("right edge", (199, 50), (100, 0), "3201"),
                  ("bottom-right corner", (199, 99), (100, 150), "32012"))
         for what, (px, py), (dx, dy), typed in drags:
-            self.drag(px, py, dx, dy)
+            self.j.drag(*self.at(px, py), dx, dy)
+            self.j.release()
             self.j.key("End", typed[-1])
             rect = wait_until(f"{typed} in the width box after the drag on the {what}",
                               lambda: self.rect_once_width_box_shows(typed), timeout=20)

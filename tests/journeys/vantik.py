@@ -7,9 +7,8 @@ import os
 import pwd
 import re
 import struct
-import subprocess
 
-from journey import JourneyTestCase, wait_until
+from journey import SCREEN_HEIGHT, SCREEN_WIDTH, JourneyTestCase, wait_until
 
 TITLE = "Vantik"
 SIZE_DIALOG_TITLE = "设置截屏区域"
@@ -57,6 +56,52 @@ def parse_fields(line):
     return dict(re.findall(r"(\w+)=(\S*)", line))
 
 
+def pack(low, high):
+    """Two 16-bit values in one, as the frame stores its size and place."""
+    return (low & 0xFFFF) | ((high & 0xFFFF) << 16)
+
+
+def on_screen(rect):
+    l, t, r, b = rect
+    return l < SCREEN_WIDTH and t < SCREEN_HEIGHT and r > 0 and b > 0
+
+
+def centred(work):
+    """Top-left corner of a default frame centred on the work area."""
+    wl, wt, wr, wb = work
+    return (wl + wr) // 2 - 280 // 2, (wt + wb) // 2 - 175 // 2
+
+
+def read_frame(j):
+    """The frame's window rectangle and shape as the probe sees them in
+    journey j's session, or None while there is none."""
+    out = j.probe("frame")
+    if out.startswith("none") or "rect=" not in out:
+        return None
+    f = parse_fields(out)
+    return {
+        "rect": tuple(int(v) for v in f["rect"].split(",")),
+        "topmost": f["topmost"] == "1",
+        "excluded": int(f["excluded"]),
+        "hole": int(f["hole"]),
+        "work": tuple(int(v) for v in f["work"].split(",")),
+        "visible": f["visible"] == "1",
+    }
+
+
+def wait_for_frame_shown(j):
+    """Waits for the frame to be topmost and visible and, where it lies on
+    the screen, for its X window to be mapped. Topmost alone is not enough:
+    the frame takes the topmost band before it is placed and sized, and is
+    shown once it is. Shown is not enough either: the window manager maps the
+    window some time later, and a click before that lands on whatever lies
+    below."""
+    def shown():
+        f = read_frame(j) or {}
+        return f.get("topmost") and f.get("visible") and (not on_screen(f["rect"]) or j.find_windows(TITLE))
+    wait_until("Vantik's frame", shown, timeout=30)
+
+
 class VantikJourney(JourneyTestCase):
     def setUp(self):
         super().setUp()
@@ -66,13 +111,7 @@ class VantikJourney(JourneyTestCase):
     # -- the probe ---------------------------------------------------------
 
     def probe(self, *args):
-        code, out = self.j.run(self.probe_exe, *map(str, args))
-        return out.strip()
-
-    def probe_bytes(self, *args):
-        r = subprocess.run(["wine", self.probe_exe, *map(str, args)], env=self.j.env, capture_output=True,
-                           timeout=60)
-        return r.stdout.decode("gbk", "replace").strip()
+        return self.j.probe(*args)
 
     def props(self):
         f = parse_fields(self.probe("props"))
@@ -80,26 +119,22 @@ class VantikJourney(JourneyTestCase):
 
     def frame(self):
         """The frame's window rectangle and shape, or None while there is none."""
-        out = self.probe("frame")
-        if out.startswith("none") or "rect=" not in out:
-            return None
-        f = parse_fields(out)
-        return {
-            "rect": tuple(int(v) for v in f["rect"].split(",")),
-            "topmost": f["topmost"] == "1",
-            "excluded": int(f["excluded"]),
-            "hole": int(f["hole"]),
-            "work": tuple(int(v) for v in f["work"].split(",")),
-            "visible": f["visible"] == "1",
-        }
+        return read_frame(self.j)
+
+    def frames(self):
+        """Every frame's rectangle, topmost first; unlike frame(), quick at
+        any size."""
+        return [tuple(int(v) for v in m.split(","))
+                for m in re.findall(r"rect=(\S+)", self.probe("frames"))]
 
     def frame_rect(self):
-        f = self.frame()
-        return f["rect"] if f else None
+        """The topmost frame's rectangle, or None while there is none."""
+        rects = self.frames()
+        return rects[0] if rects else None
 
     def dialog(self, title):
         """What the probe sees of a shown dialog or message box, or None."""
-        out = self.probe_bytes("dialog", title)
+        out = self.probe("dialog", title)
         if out.startswith("none"):
             return None
         text = out.split(" text=", 1)[1] if " text=" in out else ""
@@ -120,41 +155,89 @@ class VantikJourney(JourneyTestCase):
         return proc
 
     def wait_for_frame_shown(self):
-        """Waits for the frame to be topmost and visible. Topmost alone is not
-        enough: the frame takes the topmost band before it is placed and
-        sized, and is shown once it is."""
-        def shown():
-            f = self.frame() or {}
-            return f.get("topmost") and f.get("visible")
-        wait_until("Vantik's frame", shown, timeout=30)
+        wait_for_frame_shown(self.j)
 
-    def wait_for_rect(self, rect, what="the frame's rectangle"):
+    def wait_for_rect(self, rect, what="the frame's rectangle", timeout=15):
         seen = []
 
         def probe():
             seen.append(self.frame_rect())
             return seen[-1] == tuple(rect)
         try:
-            wait_until(what, probe, timeout=10, interval=0.2)
+            wait_until(what, probe, timeout=timeout, interval=0.2)
         except AssertionError:
             raise AssertionError(f"{what}: wanted {tuple(rect)}, saw {seen[-1]}") from None
 
-    def focus_frame(self):
-        xid = self.j.wait_for_window(TITLE)
-        self.j.xdotool("windowactivate", "--sync", xid)
+    def close_frame(self):
+        """Closes the frame with Escape and waits for it to go."""
+        self.focus_frame()
+        self.j.key("Escape")
+        wait_until("the frame to close", lambda: self.frame_rect() is None)
+
+    def activate(self, xid, active, title=None):
+        """Gives X window xid the keyboard focus and makes its window the
+        active one, unless active() says it is, then waits for active() to
+        say so: keys pressed before the platform has made it active would go
+        to the window active before. The window manager activates the windows
+        it manages (xdotool's --sync would wait in vain, 15 s, for one that
+        Wine places itself); a dialog of that title is activated as its
+        taskbar button would, which also reaches one that Wine places."""
+        if not active():
+            self.j.xdotool("windowactivate", xid)
+            if title:
+                self.probe("activate", title)
         self.j.xdotool("windowfocus", "--sync", xid)
+        wait_until(f"X window {xid} to be the active window", active)
+
+    def focus_frame(self, xid=None):
+        """Makes the frame (the one of that X window, where there are more)
+        the active window."""
+        title = None if xid else TITLE
+        xid = xid or self.j.wait_for_window(TITLE)
+        self.activate(xid, lambda: f"foreground=1 xid={xid}" in self.probe("frames"), title)
         return xid
 
-    def click_in_frame(self, x, y):
-        """A click at client point (x, y) of the frame."""
-        left, top = self.frame_rect()[:2]
-        self.j.click(left + x, top + y)
+    def focus_another_program(self):
+        """Gives the keyboard to another program's window (the probe's,
+        opened once)."""
+        if not self.j.find_windows("Probe focus"):
+            self.j.start(self.probe_exe, "focus")
+        xid = self.j.wait_for_window("Probe focus")
+        self.activate(xid, lambda: self.probe("foreground") == "title=Probe focus")
 
-    def click_panel(self, button):
-        """A click on a panel button, whose place follows the frame's right edge."""
+    def click_panel(self, button, rect=None):
+        """A click on a panel button of the frame at rect (the topmost frame's
+        by default); the buttons' places follow the frame's right edge."""
         dx, y = PANEL[button]
-        left, top, right = self.frame_rect()[:3]
+        left, top, right = (rect or self.frame_rect())[:3]
         self.j.click(right + dx, top + y)
+
+    # -- the region size dialog ------------------------------------------------
+
+    def open_size_dialog(self):
+        """Opens the region size dialog with the star button."""
+        self.click_panel("star")
+        try:
+            return wait_until("the region size dialog", lambda: self.dialog(SIZE_DIALOG_TITLE))
+        except AssertionError:
+            self.j.screenshot(f"{self.j.name}-no-size-dialog.png")
+            raise
+
+    def enter_size(self, width, height):
+        """Replaces the open dialog's two boxes' text (an empty one is left
+        empty) and confirms with Enter."""
+        self.j.key("ctrl+a", "BackSpace")
+        if width:
+            self.j.xdotool("type", width)
+        self.j.key("Tab", "ctrl+a", "BackSpace")
+        if height:
+            self.j.xdotool("type", height)
+        self.j.key("Return")
+        wait_until("the dialog to close", lambda: self.dialog(SIZE_DIALOG_TITLE) is None)
+
+    def type_size(self, width, height):
+        self.open_size_dialog()
+        self.enter_size(width, height)
 
     def label_matches(self, text):
         """Whether the frame's size label shows text, compared pixel by pixel

@@ -20,7 +20,14 @@ public:
         std::FILE* log = nullptr;
         if (const char* path = std::getenv("VANTIK_SKIN_LOG"))
             log = std::fopen(path, "w");
-        CSkinDemoDialog dlg;
+        // The border press sizes the dialog through its own polled resize
+        // only, as on Windows, which runs no sizing loop for a window without
+        // a sizing border. Wine runs one; beside the polled resize the two
+        // size the window by different rules (Wine keeps a left or top border
+        // a pixel short of the minimum), and whichever moved it last wins.
+        skindemo::Options options;
+        options.platformSizesBorders = false;
+        CSkinDemoDialog dlg(options);
         dlg.cursorLog = log;
         m_pMainWnd = &dlg;
         dlg.DoModal();

@@ -11,6 +11,9 @@
 //                                    from the window; of them, in the
 //                                    viewport; the work area)
 //   probe window TITLE               rect=l,t,r,b zoomed=0|1 of a dialog window
+//   probe capture TITLE              capture=0|1: whether that dialog holds the
+//                                    mouse capture (a press it has taken for a
+//                                    move or a resize)
 //   probe label TEXT FILE            the size label as the frame draws it, as
 //                                    a 24-bit BMP, magenta where it leaves the
 //                                    skin showing
@@ -26,9 +29,10 @@
 //   probe pattern X Y W H            a window showing a known pattern there,
 //                                    until closed
 //   probe focus                      a plain window titled "Probe focus"
-//   probe frames                     rect=l,t,r,b pid=N visible=0|1 for every
-//                                    frame, topmost first (no shape: quick
-//                                    at any size)
+//   probe frames                     rect=l,t,r,b pid=N visible=0|1
+//                                    foreground=0|1 xid=N (its X window) for
+//                                    every frame, topmost first (no shape:
+//                                    quick at any size)
 //   probe windows                    pid=N class=C title=T for every visible
 //                                    top-level window
 //   probe hold-clipboard             the same, until the probe's input ends
@@ -39,6 +43,7 @@
 //                                    prints foreground=0|1
 //   probe press-key TITLE VK N       activates it, then N presses of the key
 //                                    through SendInput
+//   probe foreground                 title=T of the active window, or none
 //   probe code-page                  acp=N, the ANSI code page of a program
 //                                    started in this session's locale
 #include <windows.h>
@@ -406,6 +411,23 @@ int Activate(const char* title)
     return done ? 0 : 1;
 }
 
+// Whether a dialog has taken a press on its frame: its own resize and the
+// platform's move loop both hold the mouse capture until the release.
+int Capture(const char* title)
+{
+    HWND hwnd = FindWindowA("#32770", title);
+    if (hwnd == nullptr) {
+        std::printf("none\n");
+        return 1;
+    }
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &info))
+        return 1;
+    std::printf("capture=%d\n", info.hwndCapture == hwnd ? 1 : 0);
+    return 0;
+}
+
 // Key presses as the keyboard driver makes them, to the foreground window
 // wherever it lies on (or off) the screen: under Wine, X key events reach
 // only a window that has the X focus, which a window off the screen cannot
@@ -487,8 +509,11 @@ int Frames()
         GetWindowRect(hwnd, &wr);
         DWORD pid = 0;
         GetWindowThreadProcessId(hwnd, &pid);
-        std::printf("rect=%ld,%ld,%ld,%ld pid=%lu visible=%d\n", wr.left, wr.top, wr.right, wr.bottom,
-                    static_cast<unsigned long>(pid), IsWindowVisible(hwnd) ? 1 : 0);
+        // Wine keeps the window's X window on it as a property.
+        const auto xid = reinterpret_cast<ULONG_PTR>(GetPropA(hwnd, "__wine_x11_whole_window"));
+        std::printf("rect=%ld,%ld,%ld,%ld pid=%lu visible=%d foreground=%d xid=%lu\n", wr.left, wr.top, wr.right,
+                    wr.bottom, static_cast<unsigned long>(pid), IsWindowVisible(hwnd) ? 1 : 0,
+                    GetForegroundWindow() == hwnd ? 1 : 0, static_cast<unsigned long>(xid));
     }
     return 0;
 }
@@ -515,6 +540,19 @@ int Windows()
     return 0;
 }
 
+int Foreground()
+{
+    HWND hwnd = GetForegroundWindow();
+    if (hwnd == nullptr) {
+        std::printf("none\n");
+        return 1;
+    }
+    char title[256] = {};
+    GetWindowTextA(hwnd, title, sizeof title);
+    std::printf("title=%s\n", title);
+    return 0;
+}
+
 int CodePage()
 {
     std::printf("acp=%u\n", GetACP());
@@ -523,9 +561,9 @@ int CodePage()
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: probe props|set-props S XY|frame|window T|label T F|dialog T|clipboard-bitmap FILE|set-clipboard-text T|"
+    std::fprintf(stderr, "usage: probe props|set-props S XY|frame|window T|capture T|label T F|dialog T|clipboard-bitmap FILE|set-clipboard-text T|"
                          "clipboard-text|hold-clipboard [MS]|pattern X Y W H|focus|frames|windows|lock-file PATH|"
-                         "activate T|press-key T VK N|code-page\n");
+                         "activate T|press-key T VK N|foreground|code-page\n");
     return 2;
 }
 
@@ -542,6 +580,8 @@ int main(int argc, char** argv)
         return SetProps(std::strtoul(argv[2], nullptr, 10), std::strtoul(argv[3], nullptr, 10));
     if (cmd == "window" && argc == 3)
         return Window(argv[2]);
+    if (cmd == "capture" && argc == 3)
+        return Capture(argv[2]);
     if (cmd == "label" && argc == 4)
         return Label(argv[2], argv[3]);
     if (cmd == "dialog" && argc == 3)
@@ -571,6 +611,8 @@ int main(int argc, char** argv)
         return Frames();
     if (cmd == "windows")
         return Windows();
+    if (cmd == "foreground")
+        return Foreground();
     if (cmd == "code-page")
         return CodePage();
     if (cmd == "focus")

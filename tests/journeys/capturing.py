@@ -57,8 +57,12 @@ class CaptureJourney(VantikJourney):
 
     def wait_for_captures(self, count, timeout=30):
         """Waits for the count-th start of Paint; fails if there are more."""
-        log = wait_until(f"{count} start(s) of Paint", lambda: len(self.j.paint_log()) >= count and
-                         self.j.paint_log(), timeout=timeout)
+        try:
+            log = wait_until(f"{count} start(s) of Paint", lambda: len(self.j.paint_log()) >= count and
+                             self.j.paint_log(), timeout=timeout)
+        except AssertionError:
+            self.j.screenshot(f"{self.j.name}-no-paint.png")
+            raise
         self.assertEqual(len(log), count, f"Paint was started more often than there were captures: {log}")
         return log
 

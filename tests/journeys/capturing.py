@@ -60,9 +60,10 @@ class CaptureJourney(VantikJourney):
         try:
             log = wait_until(f"{count} start(s) of Paint", lambda: len(self.j.paint_log()) >= count and
                              self.j.paint_log(), timeout=timeout)
-        except AssertionError:
+        except AssertionError as e:
             self.j.screenshot(f"{self.j.name}-no-paint.png")
-            raise
+            raise AssertionError(f"{e}; file written: {os.path.isfile(self.output_file())}, "
+                                 f"windows: {self.j.visible_windows()}") from None
         self.assertEqual(len(log), count, f"Paint was started more often than there were captures: {log}")
         return log
 

@@ -60,9 +60,10 @@ class CaptureJourney(VantikJourney):
         try:
             log = wait_until(f"{count} start(s) of Paint", lambda: len(self.j.paint_log()) >= count and
                              self.j.paint_log(), timeout=timeout)
-        except AssertionError as e:
+        except AssertionError:
             self.j.screenshot(f"{self.j.name}-no-paint.png")
-            raise AssertionError(f"{e}; file written: {os.path.isfile(self.output_file())}, "
+            raise AssertionError(f"{len(self.j.paint_log())} of {count} start(s) of Paint after {timeout} s; "
+                                 f"file written: {os.path.isfile(self.output_file())}, "
                                  f"windows: {self.j.visible_windows()}") from None
         self.assertEqual(len(log), count, f"Paint was started more often than there were captures: {log}")
         return log

@@ -9,7 +9,6 @@ ends it (the desktop window's properties live exactly as long as the
 wineserver does).
 """
 
-import ctypes
 import os
 import re
 import shutil
@@ -40,50 +39,6 @@ def wait_until(what, probe, timeout=15.0, interval=0.1):
 def unix_to_windows_path(path):
     """Wine maps the Unix root to drive Z:."""
     return "Z:" + os.path.abspath(path).replace("/", "\\")
-
-
-class _CrossingEvent(ctypes.Structure):
-    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("root", ctypes.c_ulong),
-                ("subwindow", ctypes.c_ulong), ("time", ctypes.c_ulong), ("x", ctypes.c_int), ("y", ctypes.c_int),
-                ("x_root", ctypes.c_int), ("y_root", ctypes.c_int), ("mode", ctypes.c_int)]
-
-
-class _Event(ctypes.Union):
-    _fields_ = [("type", ctypes.c_int), ("xcrossing", _CrossingEvent), ("pad", ctypes.c_long * 24)]
-
-
-class PointerGrabWatch:
-    """Sees another X client take the pointer from a window, as the window
-    manager does when a program hands it a window drag: the pointer leaves
-    the window for the grab (X reports it to every client that asks)."""
-
-    LEAVE_NOTIFY, LEAVE_WINDOW_MASK, NOTIFY_GRAB = 8, 1 << 5, 1
-
-    def __init__(self, display, xid):
-        self._x = ctypes.CDLL("libX11.so.6")
-        self._x.XOpenDisplay.restype = ctypes.c_void_p
-        self._x.XOpenDisplay.argtypes = [ctypes.c_char_p]
-        for name in ("XSelectInput", "XSync", "XPending", "XNextEvent", "XCloseDisplay"):
-            getattr(self._x, name).argtypes = [ctypes.c_void_p] + {
-                "XSelectInput": [ctypes.c_ulong, ctypes.c_long], "XSync": [ctypes.c_int],
-                "XNextEvent": [ctypes.POINTER(_Event)]}.get(name, [])
-        self._display = self._x.XOpenDisplay(display.encode())
-        if not self._display:
-            raise RuntimeError(f"cannot open display {display}")
-        self._grabbed = False
-        self._x.XSelectInput(self._display, xid, self.LEAVE_WINDOW_MASK)
-        self._x.XSync(self._display, 0)
-
-    def grabbed(self):
-        event = _Event()
-        while not self._grabbed and self._x.XPending(self._display):
-            self._x.XNextEvent(self._display, ctypes.byref(event))
-            self._grabbed = event.type == self.LEAVE_NOTIFY and event.xcrossing.mode == self.NOTIFY_GRAB
-        return self._grabbed
-
-    def close(self):
-        self._x.XCloseDisplay(self._display)
 
 
 class Screenshot:
@@ -314,9 +269,6 @@ class Journey:
 
     def release(self):
         self.xdotool("mouseup", 1)
-
-    def pointer_grab_watch(self, xid):
-        return PointerGrabWatch(self.display, xid)
 
     def key(self, *keys):
         self.xdotool("key", *keys)

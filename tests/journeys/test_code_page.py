@@ -19,7 +19,8 @@ import subprocess
 import unittest
 
 from journey import Journey, unix_to_windows_path, wait_until
-from vantik import PANEL, SIZE_DIALOG_TITLE, parse_fields, read_frame, wait_for_frame_shown
+from vantik import (PANEL, SIZE_DIALOG_TITLE, parse_fields, place_vantik_as_windows_does, read_frame,
+                    wait_for_frame_shown)
 
 LOCALES = {"zh_CN.UTF-8": 936, "C.UTF-8": 1252}
 
@@ -58,6 +59,7 @@ class Session:
     def __init__(self, locale):
         self.locale = locale
         self.j = Journey(f"code-page-{LOCALES[locale]}", locale=locale)
+        place_vantik_as_windows_does(self.j)
         self.closed = False
 
     def close(self):

@@ -1,9 +1,5 @@
 """The frame at the edges of what it accepts: restored far off the screen,
-and sized with absurd numbers typed into the region size dialog.
-
-Wine places the frame itself here, as Windows does: a window manager keeps
-windows on the screen (it pulled the frame coming back from off the screen
-12 pixels up, and the tallest frame 2,800 pixels up)."""
+and sized with absurd numbers typed into the region size dialog."""
 
 import os
 import unittest
@@ -18,10 +14,6 @@ VK_LEFT, VK_UP = 0x25, 0x26
 
 
 class FrameExtremes(CaptureJourney):
-    def setUp(self):
-        super().setUp()
-        self.j.leave_unmanaged("vantik.exe")
-
     def test_restored_off_the_screen_then_brought_back_with_the_arrow_keys(self):
         # Windows started after the frame come out above it under Wine, topmost
         # or not: the pattern the frame will come back over is there first.

@@ -15,14 +15,6 @@ RSS_GROWTH_BOUND_KIB = 4096
 
 
 class RapidInput(CaptureJourney):
-    def setUp(self):
-        super().setUp()
-        # Wine places the frame itself, as Windows does: a window manager's
-        # replies to a burst of moves come late, and Wine takes a late reply
-        # for a move of the manager's own and puts the frame back a step (the
-        # frame lost 1 to 6 of 300 quick presses of an arrow key).
-        self.j.leave_unmanaged("vantik.exe")
-
     def settled_rect(self):
         """The frame's rectangle once it has stopped moving."""
         seen = [None]

@@ -93,9 +93,8 @@ def wait_for_frame_shown(j):
     """Waits for the frame to be topmost and visible and, where it lies on
     the screen, for its X window to be mapped. Topmost alone is not enough:
     the frame takes the topmost band before it is placed and sized, and is
-    shown once it is. Shown is not enough either: the window manager maps the
-    window some time later, and a click before that lands on whatever lies
-    below."""
+    shown once it is. Shown is not enough either: its X window is mapped some
+    time later, and a click before that lands on whatever lies below."""
     def shown():
         f = read_frame(j) or {}
         return f.get("topmost") and f.get("visible") and (not on_screen(f["rect"]) or j.find_windows(TITLE))

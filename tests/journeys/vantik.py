@@ -228,13 +228,20 @@ class VantikJourney(JourneyTestCase):
     # -- the region size dialog ------------------------------------------------
 
     def open_size_dialog(self):
-        """Opens the region size dialog with the star button."""
+        """Opens the region size dialog with the star button, and waits for
+        it to have the keyboard: the platform's active window and X's focus,
+        which Wine gives itself to a window it places (keys typed at once
+        were lost once, leaving the dialog open)."""
         self.click_panel("star")
         try:
-            return wait_until("the region size dialog", lambda: self.dialog(SIZE_DIALOG_TITLE))
+            shown = wait_until("the region size dialog", lambda: self.dialog(SIZE_DIALOG_TITLE))
         except AssertionError:
             self.j.screenshot(f"{self.j.name}-no-size-dialog.png")
             raise
+        xid = self.j.wait_for_window(SIZE_DIALOG_TITLE)
+        self.activate(xid, lambda: self.probe("foreground") == f"title={SIZE_DIALOG_TITLE}" and
+                      self.j.xdotool("getwindowfocus") == str(xid), SIZE_DIALOG_TITLE)
+        return shown
 
     def enter_size(self, width, height):
         """Replaces the open dialog's two boxes' text (an empty one is left

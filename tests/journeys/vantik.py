@@ -106,9 +106,9 @@ def place_vantik_as_windows_does(j):
     instead of leaving them to the window manager. Under a manager, Wine
     takes a late reply to one of its own moves for a move of the manager's
     and puts the window back there, while the X window may stay where it is:
-    a frame shown centred was at 0,0 to the program (about one start in
-    eighty under load), so a click where it said its button was hit the
-    desktop; a burst of arrow keys lost 1 to 6 of 300 steps. A manager also
+    a frame shown centred was at 0,0 to the program (once in twelve starts
+    with other journeys running), so a click where it said its button was
+    hit the desktop; a burst of arrow keys lost 1 to 6 of 300 steps. A manager also
     keeps windows on the screen (it pulled a frame coming back from off the
     screen 12 pixels up, and the tallest frame 2,800 pixels up)."""
     j.leave_unmanaged("vantik.exe")

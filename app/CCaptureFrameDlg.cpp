@@ -16,6 +16,7 @@ namespace {
 const char* const kSizeProperty = "WndPropName_Vantik_dravok_Size";
 const char* const kPositionProperty = "WndPropName_Vantik_dravok_XY";
 const char* const kHotKeyAtomName = "vantik_start";
+constexpr UINT kHotKeyVirtualKey = 'C';
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kLabelBack = RGB(225, 225, 225);
@@ -50,6 +51,7 @@ void MoveTo(CWnd& wnd, const RECT& rc)
 
 CCaptureFrameDlg::CCaptureFrameDlg(CWnd* pParent)
     : CVelDialog(IDD_CAPTURE_FRAME, pParent)
+    , m_hotKeyRepeats(kHotKeyVirtualKey)
 {
     m_hIcon = LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_VANTIK));
 }
@@ -166,11 +168,13 @@ void CCaptureFrameDlg::PlaceFrame()
 }
 
 // Fails silently when another program (or another frame) holds Ctrl+C; the
-// camera button still works.
+// camera button still works. Held down, the keys capture once: the platform
+// is asked not to repeat the hot key, and where it repeats anyway the
+// repeats are let go (PreTranslateMessage).
 void CCaptureFrameDlg::RegisterCaptureHotKey()
 {
     m_atomHotKey = GlobalAddAtomA(kHotKeyAtomName);
-    RegisterHotKey(m_hWnd, static_cast<int>(m_atomHotKey), MOD_CONTROL, 'C');
+    RegisterHotKey(m_hWnd, static_cast<int>(m_atomHotKey), MOD_CONTROL | MOD_NOREPEAT, kHotKeyVirtualKey);
 }
 
 // ---- geometry bookkeeping ---------------------------------------------------------
@@ -260,7 +264,8 @@ BOOL CCaptureFrameDlg::PreTranslateMessage(MSG* pMsg)
         return TRUE;
     }
     if (pMsg->message == WM_HOTKEY && pMsg->wParam == m_atomHotKey) {
-        SendMessage(WM_COMMAND, IDC_BTN_CAPTURE, 0);
+        if (m_hotKeyRepeats.IsNewPress(pMsg->time))
+            SendMessage(WM_COMMAND, IDC_BTN_CAPTURE, 0);
         return TRUE;
     }
     return CVelDialog::PreTranslateMessage(pMsg);

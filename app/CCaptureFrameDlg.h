@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/HotKeyRepeatGuard.h"
 #include "framework/CBitmap.h"
 #include "framework/CFont.h"
 #include "skin/CVelDialog.h"
@@ -64,4 +65,6 @@ private:
     CVelTransButton m_btnCapture;
     CVelTransButton m_btnSetSize;
     CVelTransButton m_btnHotKeyHelp;
+    // One capture per press of Ctrl+C, however long it is held.
+    HotKeyRepeatGuard m_hotKeyRepeats;
 };

@@ -1,8 +1,10 @@
 """Input faster than a person types: bursts of the hot key and of the arrow
 keys, and keys held down until the keyboard repeats them. Nothing is lost,
-nothing runs twice, and the program's memory stays put over many captures."""
+nothing runs twice (a held hot key captures once; held arrows go on moving),
+and the program's memory stays put over many captures."""
 
 import sys
+import time
 import unittest
 
 from capturing import CaptureJourney
@@ -51,6 +53,20 @@ class RapidInput(CaptureJourney):
         self.assertLess(after - before, RSS_GROWTH_BOUND_KIB,
                         f"resident memory grew from {before} KiB to {after} KiB over {4 * BURST} captures")
         self.assert_delivered(expected)
+
+    def test_hot_key_held_down_captures_once(self):
+        self.start_vantik()
+        self.focus_another_program()
+        # Held for 2.5 s the keyboard repeats the keys some 45 times.
+        self.j.xdotool("keydown", "ctrl+c")
+        try:
+            time.sleep(2.5)
+        finally:
+            self.j.xdotool("keyup", "ctrl+c")
+        self.wait_for_captures(1)
+        self.assertEqual(self.probe("idle"), "idle")
+        self.j.key("ctrl+c")
+        self.wait_for_captures(2)
 
     def test_arrow_bursts_and_held_arrows_move_frame_and_pointer_alike(self):
         self.start_vantik()

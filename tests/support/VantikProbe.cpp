@@ -43,6 +43,8 @@
 //                                    prints foreground=0|1
 //   probe press-key TITLE VK N       activates it, then N presses of the key
 //                                    through SendInput
+//   probe idle                       waits for the frame to be done with its
+//                                    command, if any; prints idle
 //   probe foreground                 title=T of the active window, or none
 //   probe code-page                  acp=N, the ANSI code page of a program
 //                                    started in this session's locale
@@ -432,6 +434,18 @@ int Capture(const char* title)
 // wherever it lies on (or off) the screen: under Wine, X key events reach
 // only a window that has the X focus, which a window off the screen cannot
 // get.
+// Returns once the frame's thread has got to its messages again: after the
+// command it runs, a capture say, has ended.
+int Idle()
+{
+    HWND frame = FindWindowA("#32770", "Vantik");
+    DWORD_PTR result = 0;
+    if (frame == nullptr || !SendMessageTimeoutA(frame, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &result))
+        return 1;
+    std::printf("idle\n");
+    return 0;
+}
+
 int PressKey(const char* title, int virtualKey, int count)
 {
     if (Activate(title) != 0)
@@ -563,7 +577,7 @@ int Usage()
 {
     std::fprintf(stderr, "usage: probe props|set-props S XY|frame|window T|capture T|label T F|dialog T|clipboard-bitmap FILE|set-clipboard-text T|"
                          "clipboard-text|hold-clipboard [MS]|pattern X Y W H|focus|frames|windows|lock-file PATH|"
-                         "activate T|press-key T VK N|foreground|code-page\n");
+                         "activate T|press-key T VK N|idle|foreground|code-page\n");
     return 2;
 }
 
@@ -607,6 +621,8 @@ int main(int argc, char** argv)
         return HoldClipboardUntilReleased();
     if (cmd == "lock-file" && argc == 3)
         return LockFile(argv[2]);
+    if (cmd == "idle")
+        return Idle();
     if (cmd == "frames")
         return Frames();
     if (cmd == "windows")

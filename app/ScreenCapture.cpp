@@ -2,6 +2,7 @@
 
 #include "app/BitmapImage.h"
 #include "app/OutputPath.h"
+#include "app/PaintProgram.h"
 #include "app/PutBitmapOnClipboard.h"
 #include "framework/CBitmap.h"
 #include "framework/CClientDC.h"
@@ -9,7 +10,6 @@
 #include "framework/ScopedSelectObject.h"
 
 #include <gdiplus.h>
-#include <shellapi.h>
 
 #include <string>
 
@@ -57,17 +57,6 @@ void CopyBitmap(CDC& screenDC, CDC& memDC, CBitmap& bitmap, CBitmap* pCopy)
     copyDC.BitBlt(0, 0, size.cx, size.cy, &memDC, 0, 0, SRCCOPY);
 }
 
-// Starts Paint on the file and does not wait for it; false when the shell
-// reports that it could not. Wide throughout, so that a temporary folder
-// named outside the ANSI code page reaches Paint as it is named.
-bool OpenInPaint(const std::wstring& path)
-{
-    const std::wstring parameters = PaintParameters(path);
-    const HINSTANCE result = ShellExecuteW(nullptr, L"open", L"mspaint.exe", parameters.c_str(), L"", SW_SHOW);
-    // Above 32 is success; the lower values are error codes.
-    return reinterpret_cast<INT_PTR>(result) > 32;
-}
-
 } // namespace
 
 RECT CaptureRect(const RECT& viewport, const RECT& windowRect)
@@ -100,7 +89,13 @@ CaptureOutcome CaptureScreenArea(const RECT& area)
         BitmapImage image;
         image.Attach(static_cast<HBITMAP>(bitmap.Detach()), true);
         outcome.saved = image.Save(path.c_str(), Gdiplus::ImageFormatBMP);
-        outcome.paintStarted = OpenInPaint(path);
+        // Paint only on a file this capture wrote: on any other it would show
+        // an older capture as if it were this one. Without a file (or without
+        // a bitmap at all) the error sound tells the user.
+        if (SUCCEEDED(outcome.saved))
+            outcome.paintStarted = OpenInPaint(path);
+        else
+            MessageBeep(MB_ICONHAND);
     }
     return outcome;
 }

@@ -11,12 +11,13 @@ RECT CaptureRect(const RECT& viewport, const RECT& windowRect);
 struct CaptureOutcome {
     bool onClipboard = false;  // the clipboard took its copy of the bitmap
     HRESULT saved = E_FAIL;    // BitmapImage::Save's result for the file
-    bool paintStarted = false; // the shell reported Paint started
+    bool paintStarted = false; // Paint was started on the file written
 };
 
 // Copies the screen pixels of area (screen coordinates) into a bitmap and
 // delivers it, in this order: onto the clipboard, into the output file
-// (BMP), and to Paint; pixels off the screen come out black. Raises the
+// (BMP), and to Paint, on that file only once it is written; pixels off the
+// screen come out black. When no file is written the error sound plays. Raises the
 // framework's resource exception when the screen's device context cannot be
 // had; then nothing is delivered.
 CaptureOutcome CaptureScreenArea(const RECT& area);

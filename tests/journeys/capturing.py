@@ -68,6 +68,15 @@ class CaptureJourney(VantikJourney):
         self.assertEqual(len(log), count, f"Paint was started more often than there were captures: {log}")
         return log
 
+    def wait_for_capture_without_paint(self, expected):
+        """Waits for a capture whose file cannot be written: the clipboard
+        gets the area, the command ends, and Paint is not started on a file
+        the capture did not write."""
+        starts = len(self.j.paint_log())
+        wait_until("the capture on the clipboard", lambda: (self.clipboard_bitmap() or [None] * 3)[2] == expected[2])
+        self.assertEqual(self.probe("idle"), "idle")
+        self.assertEqual(len(self.j.paint_log()), starts, "Paint was started on a file this capture did not write")
+
     def assert_clipboard_is(self, expected):
         w, h, rows = expected
         clip = self.clipboard_bitmap()

@@ -45,6 +45,8 @@
 //                                    through SendInput
 //   probe idle                       waits for the frame to be done with its
 //                                    command, if any; prints idle
+//   probe capture-command            sends the frame the camera button's command,
+//                                    prints captured once it is done
 //   probe foreground                 title=T of the active window, or none
 //   probe code-page                  acp=N, the ANSI code page of a program
 //                                    started in this session's locale
@@ -446,6 +448,18 @@ int Idle()
     return 0;
 }
 
+// The camera button's command, sent as the button sends it; returns once the
+// capture has ended.
+int CaptureCommand()
+{
+    HWND frame = FindWindowA("#32770", "Vantik");
+    if (frame == nullptr)
+        return 1;
+    SendMessageA(frame, WM_COMMAND, 7570, 0);
+    std::printf("captured\n");
+    return 0;
+}
+
 int PressKey(const char* title, int virtualKey, int count)
 {
     if (Activate(title) != 0)
@@ -577,7 +591,7 @@ int Usage()
 {
     std::fprintf(stderr, "usage: probe props|set-props S XY|frame|window T|capture T|label T F|dialog T|clipboard-bitmap FILE|set-clipboard-text T|"
                          "clipboard-text|hold-clipboard [MS]|pattern X Y W H|focus|frames|windows|lock-file PATH|"
-                         "activate T|press-key T VK N|idle|foreground|code-page\n");
+                         "activate T|press-key T VK N|idle|capture-command|foreground|code-page\n");
     return 2;
 }
 
@@ -623,6 +637,8 @@ int main(int argc, char** argv)
         return LockFile(argv[2]);
     if (cmd == "idle")
         return Idle();
+    if (cmd == "capture-command")
+        return CaptureCommand();
     if (cmd == "frames")
         return Frames();
     if (cmd == "windows")

@@ -2,6 +2,7 @@
 // the pixels, the three outputs and GDI+'s lifetime around them.
 #include "app/GdiplusState.h"
 #include "app/OutputPath.h"
+#include "app/PaintProgram.h"
 #include "app/ScreenCapture.h"
 #include "framework/CBitmap.h"
 #include "tests/unit/PixelTestSupport.h"
@@ -12,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -156,11 +158,8 @@ TEST(ScreenCapture, DeliversTheAreaToClipboardFileAndPaintWithGdiplusOnlyDuringI
     const RECT area{210, 170, 260, 200};
 
     EXPECT_FALSE(GdiplusState::Instance().IsStarted()) << "GDI+ runs before the capture";
-    const CaptureOutcome outcome = CaptureScreenArea(area);
+    CaptureScreenArea(area);
     EXPECT_FALSE(GdiplusState::Instance().IsStarted()) << "GDI+ still runs after the capture";
-    EXPECT_TRUE(outcome.onClipboard);
-    EXPECT_EQ(outcome.saved, S_OK);
-    EXPECT_TRUE(outcome.paintStarted);
 
     EXPECT_EQ(ClipboardBitmapPixels(), expected) << "the clipboard does not hold the area";
     EXPECT_EQ(FilePixels(output), expected) << "the file at " << Utf8(output) << " does not hold the area";
@@ -288,24 +287,157 @@ private:
     std::wstring m_temp;
 };
 
-// A temporary folder that does not exist: the save fails and says so, the
-// clipboard and Paint still get theirs.
-TEST(ScreenCapture, AFailedSaveIsReportedAndTheOtherStepsStillRun)
+// What the program asks of the shell and of the error sound while this
+// lives; the calls go no further.
+class ShellAndSoundCalls {
+public:
+    ShellAndSoundCalls()
+        : m_shell("shell32.dll", "ShellExecuteW", reinterpret_cast<void*>(&RecordShellExecute))
+        , m_beep("user32.dll", "MessageBeep", reinterpret_cast<void*>(&RecordBeep))
+    {
+        s_files.clear();
+        s_parameters.clear();
+        s_beeps.clear();
+    }
+    ShellAndSoundCalls(const ShellAndSoundCalls&) = delete;
+    ShellAndSoundCalls& operator=(const ShellAndSoundCalls&) = delete;
+
+    bool Applied() const { return m_shell.Applied() && m_beep.Applied(); }
+
+    static std::vector<std::wstring> s_files;
+    static std::vector<std::wstring> s_parameters;
+    static std::vector<UINT> s_beeps;
+
+private:
+    static HINSTANCE WINAPI RecordShellExecute(HWND, LPCWSTR, LPCWSTR file, LPCWSTR parameters, LPCWSTR, INT)
+    {
+        s_files.emplace_back(file != nullptr ? file : L"(null)");
+        s_parameters.emplace_back(parameters != nullptr ? parameters : L"(null)");
+        return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(42));
+    }
+    static BOOL WINAPI RecordBeep(UINT type)
+    {
+        s_beeps.push_back(type);
+        return TRUE;
+    }
+
+    ImportPatch m_shell;
+    ImportPatch m_beep;
+};
+
+std::vector<std::wstring> ShellAndSoundCalls::s_files;
+std::vector<std::wstring> ShellAndSoundCalls::s_parameters;
+std::vector<UINT> ShellAndSoundCalls::s_beeps;
+
+// A temporary folder that does not exist: the file cannot be written, so
+// Paint, which would show whatever an earlier capture left there, is not
+// started, and the error sound plays; the clipboard still gets the area.
+TEST(ScreenCapture, AFileNotWrittenStartsNoPaintAndSoundsTheError)
 {
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
     const std::wstring missing = std::wstring(temp) + L"vantik no such folder";
     RemoveDirectoryW(missing.c_str());
-    const PaintLog paint("missing folder paint.log");
-    CaptureOutcome outcome;
+    const ShellAndSoundCalls calls;
+    ASSERT_TRUE(calls.Applied()) << "ShellExecuteW or MessageBeep is not imported by name";
     {
         const TemporaryFolderSetTo gone(missing);
-        outcome = CaptureScreenArea(RECT{0, 0, 30, 20});
+        CaptureScreenArea(RECT{0, 0, 30, 20});
     }
-    EXPECT_EQ(outcome.saved, E_FAIL);
-    EXPECT_TRUE(outcome.onClipboard);
-    EXPECT_TRUE(outcome.paintStarted);
-    EXPECT_NE(paint.WaitForStart().find("vantik no such folder"), std::string::npos) << "Paint was not started";
+    EXPECT_EQ(ClipboardBitmapPixels().size(), 30u * 20u) << "the clipboard did not get the area";
+    EXPECT_TRUE(ShellAndSoundCalls::s_files.empty()) << "Paint was started on " << Utf8(ShellAndSoundCalls::s_parameters[0]);
+    EXPECT_EQ(ShellAndSoundCalls::s_beeps, std::vector<UINT>{MB_ICONHAND});
+}
+
+// Paint registered under the shell's App Paths for this user while this
+// lives, as a file of the test's own.
+class RegisteredPaint {
+public:
+    RegisteredPaint()
+    {
+        wchar_t temp[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, temp);
+        m_folder = std::wstring(temp) + L"vantik registered paint";
+        CreateDirectoryW(m_folder.c_str(), nullptr);
+        m_program = m_folder + L"\\mspaint.exe";
+        CloseHandle(CreateFileW(m_program.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        DWORD disposition = 0;
+        m_created = RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &m_key,
+                                    &disposition) == ERROR_SUCCESS &&
+                    disposition == REG_CREATED_NEW_KEY;
+    }
+    ~RegisteredPaint()
+    {
+        if (m_key != nullptr)
+            RegCloseKey(m_key);
+        if (m_created)
+            RegDeleteKeyW(HKEY_CURRENT_USER, kKey);
+        DeleteFileW(m_program.c_str());
+        RemoveDirectoryW(m_folder.c_str());
+    }
+    RegisteredPaint(const RegisteredPaint&) = delete;
+    RegisteredPaint& operator=(const RegisteredPaint&) = delete;
+
+    // False when the key was there already: it is not the test's to change.
+    bool Created() const { return m_created; }
+    const std::wstring& Program() const { return m_program; }
+    bool Set(const std::wstring& value) const
+    {
+        const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
+        return RegSetValueExW(m_key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), bytes) ==
+               ERROR_SUCCESS;
+    }
+
+private:
+    static constexpr const wchar_t* kKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\mspaint.exe";
+    std::wstring m_folder;
+    std::wstring m_program;
+    HKEY m_key = nullptr;
+    bool m_created = false;
+};
+
+// Stands in for GetSystemDirectoryW: a folder that exists and holds no Paint.
+UINT WINAPI SystemFolderWithoutPaint(LPWSTR buffer, UINT size)
+{
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"vantik system folder without paint";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    if (size <= folder.size())
+        return static_cast<UINT>(folder.size() + 1);
+    lstrcpyW(buffer, folder.c_str());
+    return static_cast<UINT>(folder.size());
+}
+
+// Started by a bare name, the shell would look in the current folder and the
+// program's own before the system folder. The rig's system folder holds the
+// Paint stand-in.
+TEST(PaintProgram, IsStartedByItsFullPathInTheSystemFolderOrWhereItIsRegistered)
+{
+    const ShellAndSoundCalls calls;
+    ASSERT_TRUE(calls.Applied());
+    wchar_t system[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    EXPECT_TRUE(OpenInPaint(L"C:\\a b\\vantikbitmap.bmp"));
+    EXPECT_EQ(ShellAndSoundCalls::s_files, std::vector<std::wstring>{std::wstring(system) + L"\\mspaint.exe"});
+    EXPECT_EQ(ShellAndSoundCalls::s_parameters, std::vector<std::wstring>{L"\"C:\\a b\\vantikbitmap.bmp\""});
+
+    // A system folder without Paint: the program registered for it, in
+    // quotes as installers write it; a registered bare name is no path.
+    const RegisteredPaint registered;
+    ASSERT_TRUE(registered.Created());
+    const ImportPatch noPaintInSystem("kernel32.dll", "GetSystemDirectoryW",
+                                      reinterpret_cast<void*>(&SystemFolderWithoutPaint));
+    ASSERT_TRUE(noPaintInSystem.Applied());
+    ShellAndSoundCalls::s_files.clear();
+    ASSERT_TRUE(registered.Set(L"\"" + registered.Program() + L"\""));
+    EXPECT_TRUE(OpenInPaint(L"C:\\x.bmp"));
+    EXPECT_EQ(ShellAndSoundCalls::s_files, std::vector<std::wstring>{registered.Program()});
+
+    ShellAndSoundCalls::s_files.clear();
+    ASSERT_TRUE(registered.Set(L"mspaint.exe"));
+    EXPECT_FALSE(OpenInPaint(L"C:\\x.bmp"));
+    EXPECT_TRUE(ShellAndSoundCalls::s_files.empty()) << "started by name: " << Utf8(ShellAndSoundCalls::s_files[0]);
 }
 
 // A user name in another script than the system's: the folder's name is in

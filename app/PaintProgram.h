@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+// Paint, started on a capture's file by its full path: the system folder's
+// mspaint.exe, or where the system folder has none, the program registered
+// for mspaint.exe under the shell's App Paths. Never by the bare name, with
+// which the shell would look in the current folder and the program's own
+// first, and run any mspaint.exe planted there.
+
+// The full path of the Paint to start; empty when neither place names an
+// existing file.
+std::wstring PaintProgramPath();
+
+// Starts Paint on the file, quoted, and does not wait for it; false when
+// there is no Paint or the shell reports that it could not start it.
+bool OpenInPaint(const std::wstring& file);

@@ -42,6 +42,19 @@ SIZE ClientSize(const CWnd& wnd)
     return SIZE{rc.right - rc.left, rc.bottom - rc.top};
 }
 
+// The window rectangle as it is when any monitor shows some of it, else
+// moved onto the nearest monitor's work area.
+RECT OnAMonitor(const RECT& window)
+{
+    if (MonitorFromRect(&window, MONITOR_DEFAULTTONULL) != nullptr)
+        return window;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (!GetMonitorInfoA(MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST), &monitor))
+        return window;
+    return frame::BringOntoWorkArea(window, monitor.rcWork);
+}
+
 void MoveTo(CWnd& wnd, const RECT& rc)
 {
     wnd.MoveWindow(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
@@ -66,6 +79,7 @@ const MessageMap* CCaptureFrameDlg::GetThisMessageMap()
         On::EraseBkgnd<&CCaptureFrameDlg::OnEraseBkgnd>(),
         On::Size<&CCaptureFrameDlg::OnSize>(),
         On::Move<&CCaptureFrameDlg::OnMove>(),
+        On::Message<WM_DISPLAYCHANGE, &CCaptureFrameDlg::OnDisplayChange>(),
     };
     static const MessageMap map{CVelDialog::GetThisMessageMap(), entries};
     return &map;
@@ -148,12 +162,15 @@ void CCaptureFrameDlg::CreatePanelButtons()
 }
 
 // At the remembered place if both properties are set, else the default size
-// centred on the work area.
+// centred on the work area. A remembered place that no monitor shows any
+// more (one unplugged since, a screen made smaller) is brought onto the
+// nearest one.
 void CCaptureFrameDlg::PlaceFrame()
 {
     const SIZE before = ClientSize(*this);
     RECT restored;
     if (frame::RestoredWindowRect(ReadGeometry(kSizeProperty), ReadGeometry(kPositionProperty), &restored)) {
+        restored = OnAMonitor(restored);
         SetWindowPos(HWND_TOP, restored.left, restored.top, restored.right - restored.left,
                      restored.bottom - restored.top, SWP_NOZORDER);
     } else {
@@ -165,6 +182,26 @@ void CCaptureFrameDlg::PlaceFrame()
     const SIZE after = ClientSize(*this);
     if (after.cx == before.cx && after.cy == before.cy)
         OnSize(SIZE_RESTORED, after.cx, after.cy);
+}
+
+// Where the display changed under it, a frame no monitor shows comes back
+// onto the nearest one; one that shows at all stays where it is.
+void CCaptureFrameDlg::KeepOnAMonitor()
+{
+    if (IsIconic())
+        return;
+    RECT wr;
+    GetWindowRect(&wr);
+    const RECT shown = OnAMonitor(wr);
+    if (!EqualRect(&shown, &wr))
+        SetWindowPos(HWND_TOP, shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT CCaptureFrameDlg::OnDisplayChange(WPARAM, LPARAM)
+{
+    KeepOnAMonitor();
+    return 0;
 }
 
 // Fails silently when another program (or another frame) holds Ctrl+C; the

@@ -45,11 +45,13 @@ protected:
     BOOL OnEraseBkgnd(CDC* pDC);
     void OnSize(UINT nType, int cx, int cy);
     void OnMove(int x, int y);
+    LRESULT OnDisplayChange(WPARAM wParam, LPARAM lParam);
 
 private:
     void ConfigureSkin();
     void CreatePanelButtons();
     void PlaceFrame();
+    void KeepOnAMonitor();
     void RegisterCaptureHotKey();
     void LayOutFrame(SIZE client);
     void DrawSizeLabel(CDC* pDC, SIZE client);

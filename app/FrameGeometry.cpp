@@ -77,6 +77,15 @@ bool RestoredWindowRect(DWORD sizeValue, DWORD positionValue, RECT* pRect)
     return true;
 }
 
+RECT BringOntoWorkArea(const RECT& window, const RECT& workArea)
+{
+    const int width = std::min(window.right - window.left, workArea.right - workArea.left);
+    const int height = std::min(window.bottom - window.top, workArea.bottom - workArea.top);
+    const int left = std::clamp(window.left, workArea.left, workArea.right - width);
+    const int top = std::clamp(window.top, workArea.top, workArea.bottom - height);
+    return At(left, top, width, height);
+}
+
 ArrowStep ArrowStepFor(UINT virtualKey)
 {
     switch (virtualKey) {

@@ -46,6 +46,11 @@ bool ShouldStorePosition(int x, int y);
 // unsigned 16-bit numbers; false when either is zero (never set).
 bool RestoredWindowRect(DWORD sizeValue, DWORD positionValue, RECT* pRect);
 
+// A window rectangle that lies on no monitor, moved onto a monitor's work
+// area: the smallest move that brings it whole into the area, its size kept
+// where it fits and cut to the area's where it does not.
+RECT BringOntoWorkArea(const RECT& window, const RECT& workArea);
+
 // ---- keyboard -----------------------------------------------------------------
 
 struct ArrowStep {

@@ -1,5 +1,6 @@
-"""The frame at the edges of what it accepts: restored far off the screen,
-and sized with absurd numbers typed into the region size dialog."""
+"""The frame at the edges of what it accepts: restored where no monitor shows
+it, left there by a change of the display, and sized with absurd numbers typed
+into the region size dialog."""
 
 import os
 import unittest
@@ -10,38 +11,42 @@ from vantik import TITLE, pack, pattern_colour
 
 HUGE = "99999999999999999999"
 MAX_EXTENT = 32767
-VK_LEFT, VK_UP = 0x25, 0x26
 
 
 class FrameExtremes(CaptureJourney):
-    def test_restored_off_the_screen_then_brought_back_with_the_arrow_keys(self):
+    def test_a_place_no_monitor_shows_is_left_for_the_nearest_work_area(self):
         # Windows started after the frame come out above it under Wine, topmost
         # or not: the pattern the frame will come back over is there first.
         corner = (700, 550, SCREEN_WIDTH - 700, 218)
         self.j.start(self.probe_exe, "pattern", *corner)
         wait_until("the second pattern", lambda: len(self.j.find_windows("Probe pattern")) == 2)
+        # Last left on a monitor unplugged since, or on a screen that was larger.
         self.probe("set-props", pack(280, 175), pack(1300, 900))
         self.start_vantik()
-        self.assertEqual(self.frame_rect(), (1300, 900, 1580, 1075), "the restored place was changed")
-        self.j.screenshot("extremes-off-screen.png")
-
-        # Wine gives the X focus only to windows on the screen, so X key
-        # events cannot reach this frame: the keys go in as the keyboard
-        # driver sends them, to the foreground window.
-        self.probe("press-key", TITLE, VK_LEFT, 556)
-        self.probe("press-key", TITLE, VK_UP, 307)
-        self.wait_for_rect((744, 593, 1024, 768), "the frame back in the screen's corner", timeout=60)
+        wl, wt, wr, wb = self.frame()["work"]
+        back = (wr - 280, wb - 175, wr, wb)
+        self.assertEqual(self.frame_rect(), back, "not brought whole onto the work area at its size")
+        self.assertEqual(self.props(), (pack(280, 175), pack(*back[:2])), "the new place was not stored")
         self.j.wait_for_window(TITLE)
-        self.assertEqual(self.props()[1], pack(744, 593))
+        self.j.screenshot("extremes-brought-back.png")
 
-        # On the screen again it takes ordinary key presses; then a capture
-        # of a pattern there.
+        # While it runs: the display changes and the frame is on no monitor
+        # any more; a frame that shows even partly stays where it is.
+        for place, expected in (((900, 700), (900, 700, 1180, 875)), ((1500, 300), (wr - 280, 300, wr, 475))):
+            self.probe("move-frame", *place)
+            self.wait_for_rect((place[0], place[1], place[0] + 280, place[1] + 175))
+            self.probe("display-changed")
+            self.wait_for_rect(expected, f"the frame moved to {place} after the display changed")
+
+        # Back where it came to on the screen, it takes ordinary key presses;
+        # then a capture of a pattern there.
+        self.probe("move-frame", *back[:2])
+        self.wait_for_rect(back)
         self.focus_frame()
         self.j.key("Left")
-        self.wait_for_rect((743, 593, 1023, 768))
+        self.wait_for_rect((back[0] - 1, back[1], back[2] - 1, back[3]))
         self.j.wait_for_pixel(800, 700, pattern_colour(100, 150))
         expected = self.expected_pixels(self.frame_rect(), corner)
-        self.j.screenshot("extremes-back-on-screen.png")
         self.click_panel("camera")
         self.wait_for_captures(1)
         self.assert_delivered(expected)

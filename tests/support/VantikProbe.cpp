@@ -41,12 +41,13 @@
 //                                    probe's input ends
 //   probe activate TITLE             makes that dialog the foreground window;
 //                                    prints foreground=0|1
-//   probe press-key TITLE VK N       activates it, then N presses of the key
-//                                    through SendInput
 //   probe idle                       waits for the frame to be done with its
 //                                    command, if any; prints idle
 //   probe capture-command            sends the frame the camera button's command,
 //                                    prints captured once it is done
+//   probe move-frame X Y             moves the frame there, as another program can
+//   probe display-changed            tells the frame the display changed, as the
+//                                    platform tells every top-level window
 //   probe foreground                 title=T of the active window, or none
 //   probe code-page                  acp=N, the ANSI code page of a program
 //                                    started in this session's locale
@@ -432,10 +433,15 @@ int Capture(const char* title)
     return 0;
 }
 
-// Key presses as the keyboard driver makes them, to the foreground window
-// wherever it lies on (or off) the screen: under Wine, X key events reach
-// only a window that has the X focus, which a window off the screen cannot
-// get.
+int MoveFrame(int x, int y)
+{
+    HWND frame = FindWindowA("#32770", "Vantik");
+    if (frame == nullptr || !SetWindowPos(frame, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE))
+        return 1;
+    std::printf("moved\n");
+    return 0;
+}
+
 // Returns once the frame's thread has got to its messages again: after the
 // command it runs, a capture say, has ended.
 int Idle()
@@ -460,20 +466,17 @@ int CaptureCommand()
     return 0;
 }
 
-int PressKey(const char* title, int virtualKey, int count)
+int DisplayChanged()
 {
-    if (Activate(title) != 0)
+    HWND frame = FindWindowA("#32770", "Vantik");
+    if (frame == nullptr)
         return 1;
-    for (int i = 0; i < count; ++i) {
-        INPUT input[2] = {};
-        input[0].type = INPUT_KEYBOARD;
-        input[0].ki.wVk = static_cast<WORD>(virtualKey);
-        input[0].ki.dwFlags = KEYEVENTF_EXTENDEDKEY;
-        input[1] = input[0];
-        input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
-        if (SendInput(2, input, sizeof(INPUT)) != 2)
-            return 1;
-    }
+    HDC screen = GetDC(nullptr);
+    const int bits = GetDeviceCaps(screen, BITSPIXEL);
+    ReleaseDC(nullptr, screen);
+    const LPARAM size = MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    SendMessageA(frame, WM_DISPLAYCHANGE, static_cast<WPARAM>(bits), size);
+    std::printf("sent\n");
     return 0;
 }
 
@@ -591,7 +594,7 @@ int Usage()
 {
     std::fprintf(stderr, "usage: probe props|set-props S XY|frame|window T|capture T|label T F|dialog T|clipboard-bitmap FILE|set-clipboard-text T|"
                          "clipboard-text|hold-clipboard [MS]|pattern X Y W H|focus|frames|windows|lock-file PATH|"
-                         "activate T|press-key T VK N|idle|capture-command|foreground|code-page\n");
+                         "activate T|idle|capture-command|move-frame X Y|display-changed|foreground|code-page\n");
     return 2;
 }
 
@@ -629,8 +632,6 @@ int main(int argc, char** argv)
                                      std::atoi(argv[5]), PatternProc);
     if (cmd == "activate" && argc == 3)
         return Activate(argv[2]);
-    if (cmd == "press-key" && argc == 5)
-        return PressKey(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
     if (cmd == "hold-clipboard")
         return HoldClipboardUntilReleased();
     if (cmd == "lock-file" && argc == 3)
@@ -639,6 +640,10 @@ int main(int argc, char** argv)
         return Idle();
     if (cmd == "capture-command")
         return CaptureCommand();
+    if (cmd == "move-frame" && argc == 4)
+        return MoveFrame(std::atoi(argv[2]), std::atoi(argv[3]));
+    if (cmd == "display-changed")
+        return DisplayChanged();
     if (cmd == "frames")
         return Frames();
     if (cmd == "windows")

@@ -87,6 +87,20 @@ TEST(FrameGeometry, OnlyPositiveGeometryIsStored)
     EXPECT_FALSE(frame::ShouldStorePosition(-32000, -32000)) << "minimised";
 }
 
+// A frame left where no monitor shows it comes onto the work area by the
+// shortest way, its size kept where it fits.
+TEST(FrameGeometry, AFrameOffEveryMonitorIsBroughtWholeOntoTheWorkArea)
+{
+    const RECT work{0, 0, 1024, 738};
+    EXPECT_TRUE(RectIs(frame::BringOntoWorkArea(RECT{1300, 900, 1580, 1075}, work), 744, 563, 1024, 738));
+    EXPECT_TRUE(RectIs(frame::BringOntoWorkArea(RECT{1300, 10, 1580, 185}, work), 744, 10, 1024, 185));
+    // Larger than the work area: cut to it.
+    EXPECT_TRUE(RectIs(frame::BringOntoWorkArea(RECT{2000, 50, 4000, 250}, work), 0, 50, 1024, 250));
+    // A work area that does not start at the origin (a monitor on the right).
+    EXPECT_TRUE(RectIs(frame::BringOntoWorkArea(RECT{3000, 900, 3280, 1075}, RECT{1024, 40, 2944, 1080}), 2664,
+                       900, 2944, 1075));
+}
+
 TEST(FrameGeometry, ArrowKeysStepOnePixel)
 {
     const struct { UINT vk; int dx; int dy; } arrows[] = {

@@ -8,6 +8,7 @@ const MessageMap* CVelButton::GetThisMessageMap()
 {
     static const MessageEntry entries[] = {
         On::MouseMove<&CVelButton::OnMouseMove>(),
+        On::Message<WM_MOUSELEAVE, &CVelButton::OnMouseLeave>(),
         On::LButtonDown<&CVelButton::OnLButtonDown>(),
         On::LButtonUp<&CVelButton::OnLButtonUp>(),
         On::EraseBkgnd<&CVelButton::OnEraseBkgnd>(),

@@ -431,10 +431,12 @@ void CVelDialog::EndResize()
         ReleaseCapture();
 }
 
+// Down when either the physical state or the state as of the last message
+// says so: a pen or touch press may leave the physical state up.
 bool CVelDialog::PrimaryButtonDown()
 {
     const int key = skin::PrimaryButtonKey(GetSystemMetrics(SM_SWAPBUTTON) != 0);
-    return (GetAsyncKeyState(key) & 0x8000) != 0;
+    return ((GetAsyncKeyState(key) | GetKeyState(key)) & 0x8000) != 0;
 }
 
 void CVelDialog::OnTimer(UINT_PTR nIDEvent)

@@ -58,17 +58,41 @@ void CVelHoverButton::OnMouseMove(UINT, POINT point)
     }
     if (!m_bHover) {
         m_bHover = true;
+        TrackLeaving();
         ShowState();
     }
     if (PointerStillOver(point, rc))
         return;
 
-    m_bHover = false;
     m_bPressed = false;
+    EndHover();
+}
+
+LRESULT CVelHoverButton::OnMouseLeave(WPARAM, LPARAM)
+{
+    if (m_bHover && !m_bPressed)
+        EndHover();
+    return 0;
+}
+
+void CVelHoverButton::EndHover()
+{
+    m_bHover = false;
     ShowState();
-    ReleaseCapture();
+    if (GetCapture() == this)
+        ReleaseCapture();
     // An empty tip keeps the tooltip from showing while the pointer is away.
     UpdateToolTip(CString());
+}
+
+// WM_MOUSELEAVE comes once, the first time the pointer is off the button.
+void CVelHoverButton::TrackLeaving()
+{
+    TRACKMOUSEEVENT track{};
+    track.cbSize = sizeof(track);
+    track.dwFlags = TME_LEAVE;
+    track.hwndTrack = m_hWnd;
+    TrackMouseEvent(&track);
 }
 
 // Over the button while the window under the pointer is this button and the

@@ -33,6 +33,11 @@ protected:
     // the pointer off the button (outside it, or over a window covering it)
     // ends the hover and a press with it, and empties the tip.
     void OnMouseMove(UINT nFlags, POINT point);
+    // The pointer went straight onto another window. A window that is not
+    // in the foreground keeps the capture only while the pointer is over
+    // it, so the leaving move may never come: this ends the hover instead,
+    // unless a press is under way, which keeps the capture.
+    LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
     // A press starts unless one is under way; capture and focus stay.
     void OnLButtonDown(UINT nFlags, POINT point);
 
@@ -60,4 +65,6 @@ protected:
 
 private:
     bool PointerStillOver(POINT point, const RECT& rc);
+    void EndHover();
+    void TrackLeaving();
 };

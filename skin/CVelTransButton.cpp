@@ -34,6 +34,7 @@ const MessageMap* CVelTransButton::GetThisMessageMap()
 {
     static const MessageEntry entries[] = {
         On::MouseMove<&CVelTransButton::OnMouseMove>(),
+        On::Message<WM_MOUSELEAVE, &CVelTransButton::OnMouseLeave>(),
         On::LButtonDown<&CVelTransButton::OnLButtonDown>(),
         On::LButtonUp<&CVelTransButton::OnLButtonUp>(),
         On::LButtonDblClk<&CVelTransButton::OnLButtonDblClk>(),

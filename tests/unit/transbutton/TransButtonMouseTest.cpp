@@ -171,6 +171,36 @@ TEST_F(MouseFixture, PointerOnACoveringWindowEndsTheHover)
     EXPECT_NE(::GetCapture(), button.m_hWnd);
 }
 
+// A frame that is not in the foreground holds the capture only while the
+// pointer is over it: a pointer gone straight onto another program's window
+// is told by WM_MOUSELEAVE alone, unless a press keeps the capture.
+TEST_F(MouseFixture, MouseLeaveEndsTheHoverButNotAPress)
+{
+    MouseTo(Centre());
+    ASSERT_TRUE(PumpUntil([&] { return button.IsHover(); }));
+    MouseDown();
+    ASSERT_TRUE(PumpUntil([&] { return button.IsPressed(); }));
+    button.SendMessage(WM_MOUSELEAVE);
+    EXPECT_TRUE(button.IsPressed() && button.IsHover()) << "the press ended";
+    EXPECT_EQ(::GetCapture(), button.m_hWnd) << "the press lost the capture";
+    MouseUp();
+    ASSERT_TRUE(PumpUntil([&] { return !parent.commands.empty(); }));
+
+    MouseTo(Outside());
+    MouseTo(Centre());
+    ASSERT_TRUE(PumpUntil([&] { return button.IsHover(); }));
+    ASSERT_TRUE(ShowsFrame(1)) << ScreenFace();
+    // The pointer leaves, and the move that says so never reaches the button.
+    ::SetCursorPos(Outside().x, Outside().y);
+    MSG lost;
+    while (::PeekMessageA(&lost, button.m_hWnd, WM_MOUSEMOVE, WM_MOUSEMOVE, PM_REMOVE)) {
+    }
+    button.SendMessage(WM_MOUSELEAVE);
+    EXPECT_FALSE(button.IsHover());
+    EXPECT_NE(::GetCapture(), button.m_hWnd) << "the capture outlived the hover";
+    EXPECT_TRUE(ShowsFrame(0)) << ScreenFace();
+}
+
 TEST_F(MouseFixture, LabelLetsClicksThroughToTheWindowBeneathAndNeverChanges)
 {
     CRecordingTransButton label;

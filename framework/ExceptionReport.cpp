@@ -1,26 +1,32 @@
 #include "framework/ExceptionReport.h"
 
 #include "framework/CException.h"
+#include "framework/GbkText.h"
 
 #include <new>
+#include <string>
 
 namespace {
 
-// Caption of the box: the program's file name without its extension.
+// Caption of the box: the program's file name without its extension. Wide,
+// so that a name outside the system's code page shows as it is.
+std::wstring ProgramName()
+{
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring name = path;
+    const std::size_t slash = name.find_last_of(L"\\/");
+    if (slash != std::wstring::npos)
+        name.erase(0, slash + 1);
+    const std::size_t dot = name.rfind(L'.');
+    if (dot != std::wstring::npos)
+        name.erase(dot);
+    return name;
+}
+
 void ShowMessageBox(HWND hWndOwner, const char* pszText)
 {
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const char* name = path;
-    for (const char* p = path; *p != '\0'; p = ::CharNextA(p)) {
-        if (*p == '\\' || *p == '/')
-            name = p + 1;
-    }
-    char caption[MAX_PATH] = {};
-    lstrcpynA(caption, name, MAX_PATH);
-    if (char* dot = strrchr(caption, '.'))
-        *dot = '\0';
-    ::MessageBoxA(hWndOwner, pszText, caption, MB_OK | MB_ICONEXCLAMATION);
+    ::MessageBoxW(hWndOwner, WideFromGbk(pszText).c_str(), ProgramName().c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 } // namespace

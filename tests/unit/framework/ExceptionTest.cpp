@@ -1,5 +1,6 @@
 #include "framework/CClientDC.h"
 #include "framework/CResourceException.h"
+#include "framework/GbkText.h"
 #include "tests/unit/framework/FrameworkTestIds.h"
 #include "tests/unit/framework/RecordingWindows.h"
 #include "tests/unit/soak/ImportPatch.h"
@@ -17,9 +18,9 @@ namespace {
 std::vector<std::string> g_reports;
 HWND g_reportOwner = nullptr;
 
-int WINAPI RecordReport(HWND hWndOwner, LPCSTR pszText, LPCSTR, UINT)
+int WINAPI RecordReport(HWND hWndOwner, LPCWSTR pszText, LPCWSTR, UINT)
 {
-    g_reports.push_back(pszText);
+    g_reports.push_back(GbkFromWide(pszText));
     g_reportOwner = hWndOwner;
     return IDOK;
 }
@@ -27,7 +28,7 @@ int WINAPI RecordReport(HWND hWndOwner, LPCSTR pszText, LPCSTR, UINT)
 // The report's message box, written down instead of shown while this lives.
 class ReportsRecorded {
 public:
-    ReportsRecorded() : m_patch("user32.dll", "MessageBoxA", reinterpret_cast<void*>(&RecordReport))
+    ReportsRecorded() : m_patch("user32.dll", "MessageBoxW", reinterpret_cast<void*>(&RecordReport))
     {
         g_reports.clear();
     }
@@ -83,7 +84,7 @@ TEST(FrameworkExceptions, DeviceContextsRaiseTheResourceException)
 TEST(FrameworkExceptions, EscapingCommandIsReportedAndTheProgramGoesOn)
 {
     ReportsRecorded reports;
-    ASSERT_TRUE(reports.Applied()) << "MessageBoxA is not imported by name";
+    ASSERT_TRUE(reports.Applied()) << "MessageBoxW is not imported by name";
     CRecordingDialog dlg(IDD_FW_CLASSIC);
     std::vector<int> completed;
     ArmCommandHandlers(dlg, completed);
@@ -109,7 +110,7 @@ TEST(FrameworkExceptions, EscapingCommandIsReportedAndTheProgramGoesOn)
 TEST(FrameworkExceptions, MissingDdxControlIsReported)
 {
     ReportsRecorded reports;
-    ASSERT_TRUE(reports.Applied()) << "MessageBoxA is not imported by name";
+    ASSERT_TRUE(reports.Applied()) << "MessageBoxW is not imported by name";
     CRecordingDialog dlg(IDD_FW_CLASSIC);
     dlg.ddxControlId = 4321; // not in the template
     ASSERT_TRUE(dlg.Create());

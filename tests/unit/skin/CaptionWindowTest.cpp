@@ -130,10 +130,12 @@ TEST(CaptionButtonsWindow, MaximisingHandsTheTopmostPlaceToTheTaskbar)
     SetWindowPos(taskbar, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ASSERT_EQ(GetWindowLongA(taskbar, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
 
-    auto dlg = ShowDemoDialog();
+    sd::Options options;
+    options.topmost = true;
+    auto dlg = ShowDemoDialog(options);
     ASSERT_NE(dlg, nullptr);
-    // (Wine leaves a dialog's topmost request without effect, so the test
-    // cannot start from a topmost dialog; see the report.)
+    ASSERT_NE(static_cast<DWORD>(::GetWindowLongA(dlg->m_hWnd, GWL_EXSTYLE)) & WS_EX_TOPMOST, 0u)
+        << "the dialog did not start topmost";
     dlg->SendMessage(WM_COMMAND, 7002, 0);
     ASSERT_TRUE(dlg->IsZoomed());
     EXPECT_EQ(static_cast<DWORD>(::GetWindowLongA(dlg->m_hWnd, GWL_EXSTYLE)) & WS_EX_TOPMOST, 0u);

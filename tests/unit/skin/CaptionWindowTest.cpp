@@ -215,6 +215,8 @@ TEST(SystemMenuWindow, AltSpaceOpensTheMenuBelowTheTitleOnceWithinTheGuard)
     watch.dialog = dlg->m_hWnd;
     g_watch = &watch;
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, &WatchMenu);
+    // Another default first, so that only the dialog can make it Close.
+    ASSERT_TRUE(SetMenuDefaultItem(GetSystemMenu(dlg->m_hWnd, FALSE), SC_MOVE, FALSE));
 
     // A key message to a caption button is walked up to the dialog.
     EXPECT_TRUE(AltSpace(dlg->m_btnClose.m_hWnd, WM_SYSKEYDOWN));

@@ -134,6 +134,8 @@ const MessageMap* CSkinDemoDialog::GetThisMessageMap()
 // The same order of steps as the program's dialogs.
 BOOL CSkinDemoDialog::OnInitDialog()
 {
+    if (m_options.topmost)
+        SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (m_options.skin) {
         m_bmpSkin = skindemo::MakeSkin();
         m_bmpCaption = skindemo::MakeCaptionStrip();

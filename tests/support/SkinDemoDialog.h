@@ -70,6 +70,10 @@ struct Options {
     // for a window without a sizing border, so that Wine runs no sizing loop
     // of its own and only the dialog's polled resize sizes the window.
     bool platformSizesBorders = true;
+    // Takes the topmost band as the capture frame does, before the caption
+    // buttons' tooltips exist (once it owns topmost popups Wine no longer
+    // marks the window topmost).
+    bool topmost = false;
 };
 
 } // namespace skindemo

@@ -114,12 +114,23 @@ TEST(GdiplusState, RunsOnlyWhileImagesExist)
 // A system that does not know the flag limiting the search to the system
 // folder (Windows 7 without its update KB2533623) refuses it with
 // ERROR_INVALID_PARAMETER: GDI+ must still come from the system folder.
+// Every load is recorded: Wine reports its builtin GDI+ at the system
+// folder's path whatever name it was asked for, so only the name passed
+// shows where the program looked.
 using LoadLibraryExAFn = HMODULE(WINAPI*)(LPCSTR, HANDLE, DWORD);
+using LoadLibraryAFn = HMODULE(WINAPI*)(LPCSTR);
 LoadLibraryExAFn g_loadLibraryExA = nullptr;
+LoadLibraryAFn g_loadLibraryA = nullptr;
 int g_refusedSearchFlags = 0;
+struct LoadCall {
+    std::string name;
+    DWORD flags;
+};
+std::vector<LoadCall> g_loads;
 
 HMODULE WINAPI RefuseSearchFlags(LPCSTR name, HANDLE file, DWORD flags)
 {
+    g_loads.push_back(LoadCall{name, flags});
     if ((flags & LOAD_LIBRARY_SEARCH_SYSTEM32) != 0) {
         ++g_refusedSearchFlags;
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -128,20 +139,38 @@ HMODULE WINAPI RefuseSearchFlags(LPCSTR name, HANDLE file, DWORD flags)
     return g_loadLibraryExA(name, file, flags);
 }
 
+HMODULE WINAPI RecordLoadLibraryA(LPCSTR name)
+{
+    g_loads.push_back(LoadCall{name, 0});
+    return g_loadLibraryA(name);
+}
+
 TEST(GdiplusState, LoadsTheLibraryFromTheSystemFolderEvenWhereTheSearchFlagIsRefused)
 {
     char folder[MAX_PATH] = {};
     GetSystemDirectoryA(folder, MAX_PATH);
     const std::string expected = std::string(folder) + "\\gdiplus.dll";
     HMODULE module = nullptr;
+    g_loads.clear();
     {
         ImportPatch refuse("kernel32.dll", "LoadLibraryExA", reinterpret_cast<void*>(&RefuseSearchFlags));
         ASSERT_TRUE(refuse.Applied()) << "LoadLibraryExA is not imported by name";
         g_loadLibraryExA = reinterpret_cast<LoadLibraryExAFn>(refuse.Original());
+        ImportPatch record("kernel32.dll", "LoadLibraryA", reinterpret_cast<void*>(&RecordLoadLibraryA));
+        ASSERT_TRUE(record.Applied()) << "LoadLibraryA is not imported by name";
+        g_loadLibraryA = reinterpret_cast<LoadLibraryAFn>(record.Original());
         module = GdiplusState::LoadFromSystemFolder();
     }
     EXPECT_EQ(g_refusedSearchFlags, 1) << "the search flag was not asked for";
     ASSERT_NE(module, nullptr) << "no GDI+ where the flag is refused";
+    bool byFullPath = false;
+    for (const LoadCall& call : g_loads) {
+        const bool fullPath = lstrcmpiA(call.name.c_str(), expected.c_str()) == 0;
+        byFullPath = byFullPath || fullPath;
+        EXPECT_TRUE(fullPath || (call.flags & LOAD_LIBRARY_SEARCH_SYSTEM32) != 0)
+            << "loaded by \"" << call.name << "\" with flags " << call.flags << ", open to the search path";
+    }
+    EXPECT_TRUE(byFullPath) << "GDI+ was never named by its path in the system folder";
     char loaded[MAX_PATH] = {};
     GetModuleFileNameA(module, loaded, MAX_PATH);
     EXPECT_EQ(lstrcmpiA(loaded, expected.c_str()), 0) << loaded;

@@ -130,10 +130,12 @@ TEST(CaptionButtonsWindow, MaximisingHandsTheTopmostPlaceToTheTaskbar)
     SetWindowPos(taskbar, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ASSERT_EQ(GetWindowLongA(taskbar, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
 
-    auto dlg = ShowDemoDialog();
+    sd::Options options;
+    options.topmost = true;
+    auto dlg = ShowDemoDialog(options);
     ASSERT_NE(dlg, nullptr);
-    // (Wine leaves a dialog's topmost request without effect, so the test
-    // cannot start from a topmost dialog; see the report.)
+    ASSERT_NE(static_cast<DWORD>(::GetWindowLongA(dlg->m_hWnd, GWL_EXSTYLE)) & WS_EX_TOPMOST, 0u)
+        << "the dialog did not start topmost";
     dlg->SendMessage(WM_COMMAND, 7002, 0);
     ASSERT_TRUE(dlg->IsZoomed());
     EXPECT_EQ(static_cast<DWORD>(::GetWindowLongA(dlg->m_hWnd, GWL_EXSTYLE)) & WS_EX_TOPMOST, 0u);
@@ -213,6 +215,8 @@ TEST(SystemMenuWindow, AltSpaceOpensTheMenuBelowTheTitleOnceWithinTheGuard)
     watch.dialog = dlg->m_hWnd;
     g_watch = &watch;
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, &WatchMenu);
+    // Another default first, so that only the dialog can make it Close.
+    ASSERT_TRUE(SetMenuDefaultItem(GetSystemMenu(dlg->m_hWnd, FALSE), SC_MOVE, FALSE));
 
     // A key message to a caption button is walked up to the dialog.
     EXPECT_TRUE(AltSpace(dlg->m_btnClose.m_hWnd, WM_SYSKEYDOWN));

@@ -199,11 +199,15 @@ TEST(SkinnedFrameWindow, SizingCursorsOnlyOnBordersOfAResizableNormalWindow)
     for (const auto& [p, name] : cases)
         EXPECT_EQ(CursorAt(*dlg, p), name) << "at (" << p.x << "," << p.y << ")";
 
-    // Over a child window (the close button sits in the title band).
-    RECT close;
-    dlg->m_btnClose.GetWindowRect(&close);
-    ::MapWindowPoints(nullptr, dlg->m_hWnd, reinterpret_cast<POINT*>(&close), 2);
-    EXPECT_EQ(CursorAt(*dlg, POINT{close.left + 5, close.top + 5}), "arrow");
+    // A child over the right border band takes the pointer there; the bare
+    // border just below it keeps its sizing cursor. SS_NOTIFY makes the
+    // static a hit target rather than transparent.
+    HWND child = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_NOTIFY, w - 6, 100, 6, 20, dlg->m_hWnd,
+                                 nullptr, nullptr, nullptr);
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(CursorAt(*dlg, POINT{w - 2, 110}), "arrow") << "a sizing cursor over the child";
+    EXPECT_EQ(CursorAt(*dlg, POINT{w - 2, 125}), "sizewe");
+    DestroyWindow(child);
 
     dlg->m_bResizable = FALSE;
     EXPECT_EQ(CursorAt(*dlg, POINT{1, 120}), "arrow");
@@ -246,35 +250,6 @@ TEST(SkinnedFrameWindow, BorderPressEndsWithTheReleaseEvenInsideThePlatformsLoop
         EXPECT_NE(::GetCapture(), dlg->m_hWnd);
         EXPECT_EQ(WindowRect(*dlg), start) << "the cursor never moved";
     }
-    dlg->DestroyWindow();
-}
-
-TEST(SkinnedFrameWindow, BorderPressDoesNotResizeWhenNotResizableOrAtTheMaximisedGrip)
-{
-    sd::Options options;
-    options.resizable = false;
-    auto fixed = ShowDemoDialog(options);
-    ASSERT_NE(fixed, nullptr);
-    const RECT start = WindowRect(*fixed);
-    SetCursorPos(start.left + 319, start.top + 120);
-    PressBorder(*fixed, POINT{319, 120});
-    EXPECT_FALSE(::KillTimer(fixed->m_hWnd, 1));
-    EXPECT_NE(::GetCapture(), fixed->m_hWnd);
-    EXPECT_EQ(WindowRect(*fixed), start);
-    fixed->DestroyWindow();
-
-    auto dlg = ShowDemoDialog();
-    ASSERT_NE(dlg, nullptr);
-    dlg->ShowWindow(SW_MAXIMIZE);
-    ASSERT_TRUE(dlg->IsZoomed());
-    RECT client;
-    dlg->GetClientRect(&client);
-    // The grip starts nothing, not even the platform's loop, so the press
-    // returns without a release.
-    dlg->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right - 2, client.bottom - 2));
-    EXPECT_EQ(dlg->ResizeCode(), skin::kNoResize) << "the bottom-right grip of a maximised window";
-    EXPECT_FALSE(::KillTimer(dlg->m_hWnd, 1));
-    dlg->SendMessage(WM_LBUTTONUP, 0, 0);
     dlg->DestroyWindow();
 }
 
@@ -358,6 +333,44 @@ TEST(SkinnedFrameWindow, TicksResizeWhileTheButtonIsHeldAndEndTheResizeOnceItIsU
     EXPECT_NE(::GetCapture(), dlg->m_hWnd);
     EXPECT_EQ(WindowRect(*dlg), (RECT{200, 150, 590, 390})) << "the window followed the pointer with no button held";
     PumpPending();
+    dlg->DestroyWindow();
+}
+
+// A real press held at a window point where no resize may start: polled for
+// well past the moment the press reaches the dialog, which is when a resize
+// would get under way.
+void ExpectHeldPressStartsNoResize(CSkinDemoDialog& dlg, POINT windowPoint, const char* what)
+{
+    const RECT wr = WindowRect(dlg);
+    const POINT press{wr.left + windowPoint.x, wr.top + windowPoint.y};
+    ASSERT_EQ(::WindowFromPoint(press), dlg.m_hWnd) << what << ": the press would not reach the dialog";
+    SetCursorPos(press.x, press.y);
+    HeldButton button;
+    EXPECT_FALSE(PumpUntil([&] { return dlg.ResizeCode() != skin::kNoResize; }, 2000))
+        << what << ": a resize started, code " << dlg.ResizeCode();
+    EXPECT_NE(GetKeyState(VK_LBUTTON) & 0x8000, 0) << what << ": the press never reached the thread";
+    EXPECT_FALSE(::KillTimer(dlg.m_hWnd, skin::kResizeTimerId)) << what << ": a resize timer runs";
+    button.Release();
+    PumpPending();
+}
+
+TEST(SkinnedFrameWindow, HeldBorderPressStartsNoResizeWhenNotResizableOrAtTheMaximisedGrip)
+{
+    sd::Options options;
+    options.platformSizesBorders = false;
+    options.resizable = false;
+    auto fixed = ShowDemoDialog(options);
+    ASSERT_NE(fixed, nullptr);
+    ExpectHeldPressStartsNoResize(*fixed, POINT{319, 120}, "right border of a fixed dialog");
+    fixed->DestroyWindow();
+
+    // Maximised, then moved back on screen so that its grip can be pressed.
+    auto dlg = ShowPolledDialog();
+    ASSERT_NE(dlg, nullptr);
+    dlg->ShowWindow(SW_MAXIMIZE);
+    dlg->SetWindowPos(static_cast<HWND>(nullptr), 200, 150, 320, 240, SWP_NOZORDER);
+    ASSERT_TRUE(dlg->IsZoomed());
+    ExpectHeldPressStartsNoResize(*dlg, POINT{317, 238}, "bottom-right grip of a maximised dialog");
     dlg->DestroyWindow();
 }
 

@@ -15,6 +15,8 @@
 // happens while another program has the keyboard, and often while a
 // capture still keeps the frame's thread busy, so a thread of its own polls
 // the key's state, from a press taken until the key has stayed up a while.
+// A hot key counts as a repeat only where the readings show the key held
+// since the press; where they cannot tell, it is a new press.
 class HotKeyRepeatGuard {
 public:
     explicit HotKeyRepeatGuard(UINT virtualKey);
@@ -28,6 +30,7 @@ public:
 
 private:
     void Poll();
+    DWORD Read();
 
     const int m_virtualKey;
     std::mutex m_lock;
@@ -35,5 +38,6 @@ private:
     KeyPressHistory m_history;
     bool m_bWatching = false;
     bool m_bStopping = false;
+    // Last: it starts polling once everything above exists.
     std::thread m_poller;
 };

@@ -70,6 +70,7 @@ class Journey:
         self._programs = []
         self._xvfb = None
         self._window_manager = None
+        self._keeper = None
         subprocess.run(["cp", "-a", template, self.prefix], check=True)
         self.display = self._start_display()
         try:
@@ -130,6 +131,21 @@ class Journey:
         # outlive it and would hold its output pipes open: start them here.
         subprocess.run(["wine", "cmd", "/c", "exit"], env=self.env, stdin=subprocess.DEVNULL,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+        self._keep_desktop()
+
+    def _keep_desktop(self):
+        """Keeps the logon's desktop, as a user's session does, for as long as
+        the wineserver lives. Wine closes it about a second after the last
+        program using it has gone, and the desktop window's properties with
+        it: a frame closed and started again a little more slowly (the
+        32-bit build under QEMU beside another journey) lost its place."""
+        ready = os.path.join(self.work, "desktop.ready")
+        if os.path.exists(ready):
+            os.remove(ready)
+        self._keeper = subprocess.Popen(["wine", self.program("desktopkeeper.exe"), unix_to_windows_path(ready)],
+                                        env=self.env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        wait_until("the desktop to be kept", lambda: os.path.exists(ready), timeout=60)
 
     def leave_unmanaged(self, exe_name):
         """From now on Wine places, sizes and moves that program's windows
@@ -145,8 +161,7 @@ class Journey:
     def new_logon(self):
         """Ends every program and the wineserver, and starts a fresh one."""
         self._stop_programs()
-        subprocess.run(["wineserver", "-k"], env=self.env)
-        subprocess.run(["wineserver", "-w"], env=self.env)
+        self._end_wineserver()
         self._start_wineserver()
 
     def _stop_programs(self):
@@ -158,10 +173,17 @@ class Journey:
 
     def close(self):
         self._stop_programs()
-        subprocess.run(["wineserver", "-k"], env=self.env)
-        subprocess.run(["wineserver", "-w"], env=self.env)
+        self._end_wineserver()
         self._stop_servers()
         shutil.rmtree(self.work, ignore_errors=True)
+
+    def _end_wineserver(self):
+        """Ends the logon: every Wine program, the desktop keeper with them."""
+        subprocess.run(["wineserver", "-k"], env=self.env)
+        subprocess.run(["wineserver", "-w"], env=self.env)
+        if self._keeper is not None:
+            self._keeper.wait(timeout=30)
+            self._keeper = None
 
     def _stop_servers(self):
         for server in (self._window_manager, self._xvfb):

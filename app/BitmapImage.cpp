@@ -32,10 +32,7 @@ HRESULT FindEncoder(const GdiplusState::Functions& gdiplus, const GUID& format, 
 
 } // namespace
 
-BitmapImage::BitmapImage()
-{
-    GdiplusState::Instance().ImageCreated();
-}
+BitmapImage::BitmapImage() { GdiplusState::Instance().ImageCreated(); }
 
 BitmapImage::~BitmapImage()
 {

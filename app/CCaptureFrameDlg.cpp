@@ -171,8 +171,12 @@ void CCaptureFrameDlg::PlaceFrame()
     RECT restored;
     if (frame::RestoredWindowRect(ReadGeometry(kSizeProperty), ReadGeometry(kPositionProperty), &restored)) {
         restored = OnAMonitor(restored);
-        SetWindowPos(HWND_TOP, restored.left, restored.top, restored.right - restored.left,
-                     restored.bottom - restored.top, SWP_NOZORDER);
+        SetWindowPos(HWND_TOP,
+                     restored.left,
+                     restored.top,
+                     restored.right - restored.left,
+                     restored.bottom - restored.top,
+                     SWP_NOZORDER);
     } else {
         SetWindowPos(HWND_TOP, 0, 0, frame::kDefaultSize.cx, frame::kDefaultSize.cy, SWP_NOMOVE | SWP_NOZORDER);
         CenterWindow();
@@ -194,7 +198,11 @@ void CCaptureFrameDlg::KeepOnAMonitor()
     GetWindowRect(&wr);
     const RECT shown = OnAMonitor(wr);
     if (!EqualRect(&shown, &wr))
-        SetWindowPos(HWND_TOP, shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top,
+        SetWindowPos(HWND_TOP,
+                     shown.left,
+                     shown.top,
+                     shown.right - shown.left,
+                     shown.bottom - shown.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -283,10 +291,7 @@ void CCaptureFrameDlg::OnPaint()
     DrawIcon(dc.GetSafeHdc(), x, y, m_hIcon);
 }
 
-HCURSOR CCaptureFrameDlg::OnQueryDragIcon()
-{
-    return static_cast<HCURSOR>(m_hIcon);
-}
+HCURSOR CCaptureFrameDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
 
 // ---- commands and keys --------------------------------------------------------------------
 

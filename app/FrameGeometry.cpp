@@ -6,15 +6,9 @@ namespace frame {
 
 namespace {
 
-RECT At(int left, int top, int width, int height)
-{
-    return RECT{left, top, left + width, top + height};
-}
+RECT At(int left, int top, int width, int height) { return RECT{left, top, left + width, top + height}; }
 
-RECT PlaceIn(SIZE client, const PanelPlace& p)
-{
-    return At(client.cx - p.fromRight, p.top, p.cx, p.cy);
-}
+RECT PlaceIn(SIZE client, const PanelPlace& p) { return At(client.cx - p.fromRight, p.top, p.cx, p.cy); }
 
 RECT PlaceIn(SIZE client, const CornerPlace& p)
 {
@@ -22,10 +16,7 @@ RECT PlaceIn(SIZE client, const CornerPlace& p)
 }
 
 // Viewport extent for a frame extent, and back, without overflow.
-int ClampFrameExtent(long long extent)
-{
-    return static_cast<int>(std::clamp<long long>(extent, 0, kMaxFrameExtent));
-}
+int ClampFrameExtent(long long extent) { return static_cast<int>(std::clamp<long long>(extent, 0, kMaxFrameExtent)); }
 
 int ShrinkNoFurtherThan(int current, int delta, int minimum)
 {
@@ -41,8 +32,10 @@ RECT ViewportRect(SIZE client)
 
 PanelLayout LayoutPanel(SIZE client)
 {
-    return PanelLayout{PlaceIn(client, kCloseButton), PlaceIn(client, kCaptureButton),
-                       PlaceIn(client, kSetSizeButton), PlaceIn(client, kHelpButton),
+    return PanelLayout{PlaceIn(client, kCloseButton),
+                       PlaceIn(client, kCaptureButton),
+                       PlaceIn(client, kSetSizeButton),
+                       PlaceIn(client, kHelpButton),
                        PlaceIn(client, kSizeLabel)};
 }
 
@@ -57,15 +50,9 @@ DWORD PackPair(int low, int high)
     return static_cast<DWORD>(MAKELONG(static_cast<WORD>(low), static_cast<WORD>(high)));
 }
 
-bool ShouldStoreSize(int width, int height)
-{
-    return width > 0 && height > 0;
-}
+bool ShouldStoreSize(int width, int height) { return width > 0 && height > 0; }
 
-bool ShouldStorePosition(int x, int y)
-{
-    return x > 0 && y > 0;
-}
+bool ShouldStorePosition(int x, int y) { return x > 0 && y > 0; }
 
 bool RestoredWindowRect(DWORD sizeValue, DWORD positionValue, RECT* pRect)
 {

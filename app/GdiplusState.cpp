@@ -18,8 +18,7 @@ private:
     CRITICAL_SECTION& m_cs;
 };
 
-template <typename Fn>
-bool BindFunction(HMODULE module, const char* name, Fn* pFn)
+template <typename Fn> bool BindFunction(HMODULE module, const char* name, Fn* pFn)
 {
     *pFn = ProcAddress<Fn>(module, name);
     return *pFn != nullptr;
@@ -33,10 +32,7 @@ GdiplusState& GdiplusState::Instance()
     return state;
 }
 
-GdiplusState::GdiplusState()
-{
-    InitializeCriticalSection(&m_lock);
-}
+GdiplusState::GdiplusState() { InitializeCriticalSection(&m_lock); }
 
 GdiplusState::~GdiplusState()
 {
@@ -70,8 +66,7 @@ bool GdiplusState::Bind()
         BindFunction(module, "GdipGetImageEncoders", &f.GetImageEncoders) &&
         BindFunction(module, "GdipCreateBitmapFromHBITMAP", &f.CreateBitmapFromHBITMAP) &&
         BindFunction(module, "GdipSaveImageToFile", &f.SaveImageToFile) &&
-        BindFunction(module, "GdipDisposeImage", &f.DisposeImage) &&
-        BindFunction(module, "GdiplusStartup", &m_startup))
+        BindFunction(module, "GdipDisposeImage", &f.DisposeImage) && BindFunction(module, "GdiplusStartup", &m_startup))
         return true;
     if (module != nullptr)
         FreeLibrary(module);

@@ -7,10 +7,7 @@ namespace {
 constexpr std::size_t kMaxRuns = 256;
 
 // Tick counts wrap after 49.7 days; their difference does not.
-bool Later(DWORD a, DWORD b)
-{
-    return static_cast<LONG>(a - b) > 0;
-}
+bool Later(DWORD a, DWORD b) { return static_cast<LONG>(a - b) > 0; }
 
 } // namespace
 
@@ -40,10 +37,7 @@ void KeyPressHistory::Sample(DWORD tick, bool down)
     m_runs.push_back(Run{down, tick, tick});
 }
 
-bool KeyPressHistory::Watching(DWORD now) const
-{
-    return now - m_lastDown < kQuietMs;
-}
+bool KeyPressHistory::Watching(DWORD now) const { return now - m_lastDown < kQuietMs; }
 
 // Held when one run of down readings reaches from the press to the hot key,
 // each end within a gap of them, and no reading in between found the key up.

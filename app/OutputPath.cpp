@@ -19,7 +19,4 @@ std::wstring CurrentOutputPath()
     return BuildOutputPath(buffer);
 }
 
-std::wstring PaintParameters(const std::wstring& path)
-{
-    return L"\"" + path + L"\"";
-}
+std::wstring PaintParameters(const std::wstring& path) { return L"\"" + path + L"\""; }

@@ -34,12 +34,18 @@ void CopyScreenArea(CDC& screenDC, CDC& memDC, const RECT& area, CBitmap* pBitma
     ScopedSelectObject select(memDC, *pBitmap);
     const RECT screen = VirtualScreenRect();
     RECT visible;
-    IntersectRect(&visible, &area, &screen);  // empty when none of it shows
+    IntersectRect(&visible, &area, &screen); // empty when none of it shows
     if (!EqualRect(&visible, &area))
         memDC.FillSolidRect(0, 0, w, h, RGB(0, 0, 0));
     if (!IsRectEmpty(&visible))
-        memDC.BitBlt(visible.left - area.left, visible.top - area.top, visible.right - visible.left,
-                     visible.bottom - visible.top, &screenDC, visible.left, visible.top, SRCCOPY);
+        memDC.BitBlt(visible.left - area.left,
+                     visible.top - area.top,
+                     visible.right - visible.left,
+                     visible.bottom - visible.top,
+                     &screenDC,
+                     visible.left,
+                     visible.top,
+                     SRCCOPY);
 }
 
 // An exact copy of the bitmap, in the screen's format; empty when the

@@ -69,10 +69,7 @@ Options ParseOptions(int argc, char** argv)
     return options;
 }
 
-std::string Quoted(const std::string& path)
-{
-    return "\"" + path + "\"";
-}
+std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
 std::string TempFile(const char* name)
 {
@@ -165,8 +162,8 @@ double TimeCapture(const CaptureTarget& target, PaintLaunches& paint)
     else if (GetClipboardSequenceNumber() == clipboardBefore || !IsClipboardFormatAvailable(CF_BITMAP))
         std::snprintf(problem, sizeof problem, "%s: no bitmap reached the clipboard", target.name);
     else if (FileSize(target.outputFile) < target.minimumFileSize)
-        std::snprintf(problem, sizeof problem, "%s: %s is missing or too small", target.name,
-                      target.outputFile.c_str());
+        std::snprintf(
+            problem, sizeof problem, "%s: %s is missing or too small", target.name, target.outputFile.c_str());
     if (problem[0] != '\0')
         Fail(problem);
     return elapsed;
@@ -193,7 +190,12 @@ HWND StartVantik(const std::string& exe, bench::Process& process)
 HWND StartFloor(const std::string& exe, const RECT& area, bench::Process& process)
 {
     char arguments[96];
-    std::snprintf(arguments, sizeof arguments, " %ld %ld %ld %ld", area.left, area.top, area.right - area.left,
+    std::snprintf(arguments,
+                  sizeof arguments,
+                  " %ld %ld %ld %ld",
+                  area.left,
+                  area.top,
+                  area.right - area.left,
                   area.bottom - area.top);
     if (!process.Start(Quoted(exe) + arguments))
         Fail("bench_floor.exe did not start");

@@ -54,10 +54,7 @@ private:
     HANDLE m_handle;
 };
 
-bool FileExists(const std::string& path)
-{
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 } // namespace
 
@@ -97,8 +94,8 @@ bool Process::Start(const std::string& commandLine)
     line.push_back('\0');
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    return CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &m_info) != FALSE;
+    return CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &m_info) !=
+           FALSE;
 }
 
 bool Process::IsRunning() const

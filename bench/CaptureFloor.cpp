@@ -180,9 +180,19 @@ HWND CreateFloorWindow(HINSTANCE hInstance)
     if (RegisterClassA(&wc) == 0)
         return nullptr;
     const int height = 40;
-    return CreateWindowExA(0, kClassName, "bench floor", WS_POPUP | WS_VISIBLE, 0,
-                           GetSystemMetrics(SM_CYSCREEN) - height, 240, height, nullptr, nullptr, hInstance,
-                           nullptr);
+    return CreateWindowExA(
+        0,
+        kClassName,
+        "bench floor",
+        WS_POPUP | WS_VISIBLE,
+        0,
+        GetSystemMetrics(SM_CYSCREEN) - height,
+        240,
+        height,
+        nullptr,
+        nullptr,
+        hInstance,
+        nullptr);
 }
 
 } // namespace

@@ -40,10 +40,7 @@ constexpr int kCaptionButtonHeight = 18;
 constexpr int kCaptionButtonSpacing = 1;
 constexpr int kCaptionBackgroundX = 351;
 
-void MoveTo(CWnd& wnd, const Box& b)
-{
-    wnd.MoveWindow(b.x, b.y, b.cx, b.cy, TRUE);
-}
+void MoveTo(CWnd& wnd, const Box& b) { wnd.MoveWindow(b.x, b.y, b.cx, b.cy, TRUE); }
 
 // The captions are drawn in the interface font, the 12-pixel 宋体 that the
 // stock GUI font is on a system whose code page is 936. The stock font
@@ -60,10 +57,7 @@ void CreateCaption(CVelTransButton& label, const char* text, UINT nID, const Box
 
 } // namespace
 
-CSetRgnSize::CSetRgnSize(CWnd* pParent)
-    : CVelDialog(IDD_SET_RGN_SIZE, pParent)
-{
-}
+CSetRgnSize::CSetRgnSize(CWnd* pParent) : CVelDialog(IDD_SET_RGN_SIZE, pParent) {}
 
 CSetRgnSize::~CSetRgnSize() = default;
 
@@ -125,8 +119,16 @@ void CSetRgnSize::ConfigureSkin()
     for (const skin::SkinSlice& s : rgnsize::kSkinSlices.items)
         SetSkinSlice(s.x, s.y, s.cx, s.cy, index++);
     SetSkinBitmaps(&m_bmpSkin, &m_bmpCaptionButtons);
-    SetCaptionButtons(kCaptionButtonWidth, kCaptionButtonWidth, kCaptionButtonWidth, kCaptionButtonHeight,
-                      kCaptionButtonSpacing, 0, 0, 0, kCaptionBackgroundX);
+    SetCaptionButtons(
+        kCaptionButtonWidth,
+        kCaptionButtonWidth,
+        kCaptionButtonWidth,
+        kCaptionButtonHeight,
+        kCaptionButtonSpacing,
+        0,
+        0,
+        0,
+        kCaptionBackgroundX);
     SetTitleStyle(8, 7, kTitleColour);
 }
 

@@ -18,14 +18,14 @@ inline constexpr int kEdgeWidth = 2;
 
 // The eight slices in SetSkinSlice order.
 inline constexpr skin::SkinSlices kSkinSlices{{{
-    {0, 0, 20, kTitleHeight},                                      // top-left corner
-    {26, 0, 3, kTitleHeight},                                      // title band
-    {kSkinWidth - 40, 0, 40, kTitleHeight},                        // top-right corner
-    {0, kTitleHeight, kEdgeWidth, 5},                              // left edge
-    {kSkinWidth - kEdgeWidth, kTitleHeight, kEdgeWidth, 5},        // right edge
-    {0, kSkinHeight - kEdgeWidth, 15, kEdgeWidth},                 // bottom-left corner
-    {15, kSkinHeight - kEdgeWidth, 5, kEdgeWidth},                 // bottom edge
-    {kSkinWidth - 9, kSkinHeight - kEdgeWidth, 9, kEdgeWidth},     // bottom-right corner
+    {0, 0, 20, kTitleHeight},                                  // top-left corner
+    {26, 0, 3, kTitleHeight},                                  // title band
+    {kSkinWidth - 40, 0, 40, kTitleHeight},                    // top-right corner
+    {0, kTitleHeight, kEdgeWidth, 5},                          // left edge
+    {kSkinWidth - kEdgeWidth, kTitleHeight, kEdgeWidth, 5},    // right edge
+    {0, kSkinHeight - kEdgeWidth, 15, kEdgeWidth},             // bottom-left corner
+    {15, kSkinHeight - kEdgeWidth, 5, kEdgeWidth},             // bottom edge
+    {kSkinWidth - 9, kSkinHeight - kEdgeWidth, 9, kEdgeWidth}, // bottom-right corner
 }}};
 
 } // namespace rgnsize

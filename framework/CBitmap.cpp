@@ -3,10 +3,7 @@
 #include "framework/CDC.h"
 #include "framework/CWinApp.h"
 
-BOOL CBitmap::LoadBitmap(UINT nIDResource)
-{
-    return LoadBitmap(AfxGetResourceHandle(), nIDResource);
-}
+BOOL CBitmap::LoadBitmap(UINT nIDResource) { return LoadBitmap(AfxGetResourceHandle(), nIDResource); }
 
 BOOL CBitmap::LoadBitmap(HINSTANCE hInstance, UINT nIDResource)
 {

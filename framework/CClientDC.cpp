@@ -3,8 +3,7 @@
 #include "framework/CResourceException.h"
 #include "framework/CWnd.h"
 
-CClientDC::CClientDC(CWnd* pWnd)
-    : m_hWnd(pWnd != nullptr ? pWnd->m_hWnd : nullptr)
+CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd != nullptr ? pWnd->m_hWnd : nullptr)
 {
     m_hDC = ::GetDC(m_hWnd);
     if (m_hDC == nullptr)

@@ -64,15 +64,24 @@ int CDC::SetBkMode(int nBkMode) { return ::SetBkMode(m_hDC, nBkMode); }
 
 BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop)
 {
-    return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC != nullptr ? pSrcDC->m_hDC : nullptr,
-                    xSrc, ySrc, dwRop);
+    return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC != nullptr ? pSrcDC->m_hDC : nullptr, xSrc, ySrc, dwRop);
 }
 
-BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC,
-                     int xSrc, int ySrc, int nSrcWidth, int nSrcHeight, DWORD dwRop)
+BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
+                     int nSrcHeight, DWORD dwRop)
 {
-    return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC != nullptr ? pSrcDC->m_hDC : nullptr,
-                        xSrc, ySrc, nSrcWidth, nSrcHeight, dwRop);
+    return ::StretchBlt(
+        m_hDC,
+        x,
+        y,
+        nWidth,
+        nHeight,
+        pSrcDC != nullptr ? pSrcDC->m_hDC : nullptr,
+        xSrc,
+        ySrc,
+        nSrcWidth,
+        nSrcHeight,
+        dwRop);
 }
 
 COLORREF CDC::GetPixel(int x, int y) const { return ::GetPixel(m_hDC, x, y); }

@@ -37,8 +37,8 @@ public:
     int SetBkMode(int nBkMode);
 
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
-    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC,
-                    int xSrc, int ySrc, int nSrcWidth, int nSrcHeight, DWORD dwRop);
+    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
+                    int nSrcHeight, DWORD dwRop);
     COLORREF GetPixel(int x, int y) const;
 
     // Fills with one colour; like the classic framework call it leaves that

@@ -9,23 +9,15 @@ const MessageMap* CDialog::GetThisMessageMap()
     static const MessageEntry entries[] = {
         // The dialog manager sends WM_INITDIALOG to the window; its result
         // says whether the manager is to set the focus.
-        {WM_INITDIALOG, [](CWnd& w, WPARAM, LPARAM, LRESULT& r) {
-             r = static_cast<CDialog&>(w).OnInitDialog();
-         }},
+        {WM_INITDIALOG, [](CWnd& w, WPARAM, LPARAM, LRESULT& r) { r = static_cast<CDialog&>(w).OnInitDialog(); }},
     };
     static const MessageMap map{CWnd::GetThisMessageMap(), entries};
     return &map;
 }
 
-CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
-    : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd)
-{
-}
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
 
-INT_PTR CALLBACK CDialog::DialogProc(HWND, UINT, WPARAM, LPARAM)
-{
-    return FALSE;
-}
+INT_PTR CALLBACK CDialog::DialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
 HWND CDialog::FindOwner() const
 {
@@ -77,8 +69,8 @@ INT_PTR CDialog::DoModal()
     // Hide first and enable the owner before destroying, so activation goes
     // back to the owner and not to some other program.
     if (m_hWnd != nullptr)
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                       SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+        ::SetWindowPos(
+            m_hWnd, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
     if (bEnableOwner)
         ::EnableWindow(hWndOwner, TRUE);
     if (hWndOwner != nullptr && m_hWnd != nullptr && ::GetActiveWindow() == m_hWnd)
@@ -146,10 +138,7 @@ void CDialog::OnOK()
     EndDialog(IDOK);
 }
 
-void CDialog::OnCancel()
-{
-    EndDialog(IDCANCEL);
-}
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
 BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam)
 {

@@ -2,15 +2,9 @@
 
 #include <utility>
 
-CGdiObject::~CGdiObject()
-{
-    DeleteObject();
-}
+CGdiObject::~CGdiObject() { DeleteObject(); }
 
-CGdiObject::CGdiObject(CGdiObject&& other) noexcept
-    : m_hObject(std::exchange(other.m_hObject, nullptr))
-{
-}
+CGdiObject::CGdiObject(CGdiObject&& other) noexcept : m_hObject(std::exchange(other.m_hObject, nullptr)) {}
 
 CGdiObject& CGdiObject::operator=(CGdiObject&& other) noexcept
 {
@@ -30,10 +24,7 @@ BOOL CGdiObject::Attach(HGDIOBJ h)
     return h != nullptr;
 }
 
-HGDIOBJ CGdiObject::Detach()
-{
-    return std::exchange(m_hObject, nullptr);
-}
+HGDIOBJ CGdiObject::Detach() { return std::exchange(m_hObject, nullptr); }
 
 BOOL CGdiObject::DeleteObject()
 {

@@ -1,11 +1,5 @@
 #include "framework/CResourceException.h"
 
-const char* CResourceException::what() const noexcept
-{
-    return "A required resource was unavailable.";
-}
+const char* CResourceException::what() const noexcept { return "A required resource was unavailable."; }
 
-void AfxThrowResourceException()
-{
-    throw CResourceException();
-}
+void AfxThrowResourceException() { throw CResourceException(); }

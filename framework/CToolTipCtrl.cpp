@@ -24,9 +24,16 @@ BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle)
 {
     // With WS_POPUP the parent handle makes an owner, not a parent: the tip
     // floats above other windows instead of being clipped to the parent.
-    return CreateEx(0, TOOLTIPS_CLASSA, nullptr, dwStyle | WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT,
-                    pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr, nullptr);
+    return CreateEx(0,
+                    TOOLTIPS_CLASSA,
+                    nullptr,
+                    dwStyle | WS_POPUP,
+                    CW_USEDEFAULT,
+                    CW_USEDEFAULT,
+                    CW_USEDEFAULT,
+                    CW_USEDEFAULT,
+                    pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr,
+                    nullptr);
 }
 
 BOOL CToolTipCtrl::AddTool(CWnd* pWnd, const char* lpszText)

@@ -6,10 +6,7 @@ CWinApp* g_pApp = nullptr;
 
 } // namespace
 
-CWinApp::CWinApp()
-{
-    g_pApp = this;
-}
+CWinApp::CWinApp() { g_pApp = this; }
 
 CWinApp::~CWinApp()
 {
@@ -17,25 +14,13 @@ CWinApp::~CWinApp()
         g_pApp = nullptr;
 }
 
-BOOL CWinApp::InitInstance()
-{
-    return TRUE;
-}
+BOOL CWinApp::InitInstance() { return TRUE; }
 
-int CWinApp::ExitInstance()
-{
-    return 0;
-}
+int CWinApp::ExitInstance() { return 0; }
 
-CWinApp* AfxGetApp()
-{
-    return g_pApp;
-}
+CWinApp* AfxGetApp() { return g_pApp; }
 
-CWnd* AfxGetMainWnd()
-{
-    return g_pApp != nullptr ? g_pApp->m_pMainWnd : nullptr;
-}
+CWnd* AfxGetMainWnd() { return g_pApp != nullptr ? g_pApp->m_pMainWnd : nullptr; }
 
 HINSTANCE AfxGetInstanceHandle()
 {
@@ -44,10 +29,7 @@ HINSTANCE AfxGetInstanceHandle()
     return ::GetModuleHandleA(nullptr);
 }
 
-HINSTANCE AfxGetResourceHandle()
-{
-    return AfxGetInstanceHandle();
-}
+HINSTANCE AfxGetResourceHandle() { return AfxGetInstanceHandle(); }
 
 // The program runs inside InitInstance (the main window's modal loop); no
 // message loop follows it.

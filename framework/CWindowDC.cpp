@@ -3,8 +3,7 @@
 #include "framework/CResourceException.h"
 #include "framework/CWnd.h"
 
-CWindowDC::CWindowDC(CWnd* pWnd)
-    : m_hWnd(pWnd != nullptr ? pWnd->m_hWnd : nullptr)
+CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd != nullptr ? pWnd->m_hWnd : nullptr)
 {
     m_hDC = ::GetWindowDC(m_hWnd);
     if (m_hDC == nullptr)

@@ -50,9 +50,7 @@ LRESULT MessageMapDetail::CallWithDC(HDC hDC, void* self, LRESULT (*call)(void* 
 const MessageMap* CWnd::GetThisMessageMap()
 {
     static const MessageEntry entries[] = {
-        {WM_COMMAND, [](CWnd& w, WPARAM wp, LPARAM lp, LRESULT& r) {
-             r = w.OnCommand(wp, lp) ? 0 : w.Default();
-         }},
+        {WM_COMMAND, [](CWnd& w, WPARAM wp, LPARAM lp, LRESULT& r) { r = w.OnCommand(wp, lp) ? 0 : w.Default(); }},
     };
     static const MessageMap map{nullptr, entries};
     return &map;
@@ -171,17 +169,27 @@ LRESULT CALLBACK CWnd::CbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam)
     return ::CallNextHookEx(g_hCbtHook, nCode, wParam, lParam);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle,
-                    int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu)
+BOOL CWnd::CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle, int x, int y,
+                    int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu)
 {
     if (m_hWnd != nullptr)
         return FALSE;
     const std::wstring className = WideFromGbk(lpszClassName);
     const std::wstring windowName = WideFromGbk(lpszWindowName);
     HWND hWnd = CreateBound([&] {
-        return ::CreateWindowExW(dwExStyle, className.c_str(),
-                                 lpszWindowName != nullptr ? windowName.c_str() : nullptr, dwStyle, x, y,
-                                 nWidth, nHeight, hWndParent, nIDorHMenu, AfxGetInstanceHandle(), nullptr);
+        return ::CreateWindowExW(
+            dwExStyle,
+            className.c_str(),
+            lpszWindowName != nullptr ? windowName.c_str() : nullptr,
+            dwStyle,
+            x,
+            y,
+            nWidth,
+            nHeight,
+            hWndParent,
+            nIDorHMenu,
+            AfxGetInstanceHandle(),
+            nullptr);
     });
     return hWnd != nullptr && m_hWnd == hWnd;
 }
@@ -189,8 +197,14 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpsz
 BOOL CWnd::Create(const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle, const RECT& rect,
                   CWnd* pParentWnd, UINT nID)
 {
-    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top,
-                    rect.right - rect.left, rect.bottom - rect.top,
+    return CreateEx(0,
+                    lpszClassName,
+                    lpszWindowName,
+                    dwStyle | WS_CHILD,
+                    rect.left,
+                    rect.top,
+                    rect.right - rect.left,
+                    rect.bottom - rect.top,
                     pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr,
                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)));
 }
@@ -278,15 +292,9 @@ BOOL CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* p
     return pChild->OnChildNotify(message, wParam, lParam, pResult);
 }
 
-BOOL CWnd::OnCommand(WPARAM, LPARAM)
-{
-    return FALSE;
-}
+BOOL CWnd::OnCommand(WPARAM, LPARAM) { return FALSE; }
 
-BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*)
-{
-    return FALSE;
-}
+BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return FALSE; }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -304,10 +312,7 @@ LRESULT CWnd::Default()
 
 void CWnd::PreSubclassWindow() {}
 
-BOOL CWnd::PreTranslateMessage(MSG*)
-{
-    return FALSE;
-}
+BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
 
 BOOL CWnd::WalkPreTranslateTree(MSG* pMsg)
 {
@@ -363,8 +368,7 @@ BOOL CWnd::SetWindowPos(HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT
 
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
 {
-    return SetWindowPos(pWndInsertAfter != nullptr ? pWndInsertAfter->m_hWnd : nullptr,
-                        x, y, cx, cy, nFlags);
+    return SetWindowPos(pWndInsertAfter != nullptr ? pWndInsertAfter->m_hWnd : nullptr, x, y, cx, cy, nFlags);
 }
 
 BOOL CWnd::ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
@@ -382,8 +386,7 @@ void CWnd::CenterWindow()
 
     MONITORINFO mi{};
     mi.cbSize = sizeof mi;
-    ::GetMonitorInfoA(::MonitorFromWindow(hWndCenter != nullptr ? hWndCenter : m_hWnd, MONITOR_DEFAULTTONEAREST),
-                      &mi);
+    ::GetMonitorInfoA(::MonitorFromWindow(hWndCenter != nullptr ? hWndCenter : m_hWnd, MONITOR_DEFAULTTONEAREST), &mi);
     const RECT& rcArea = mi.rcWork;
     RECT rcCenter = rcArea;
     if (hWndCenter != nullptr)
@@ -411,10 +414,7 @@ void CWnd::GetWindowRect(RECT* lpRect) const { ::GetWindowRect(m_hWnd, lpRect); 
 void CWnd::ClientToScreen(POINT* lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
 void CWnd::ScreenToClient(POINT* lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
 
-void CWnd::SetWindowText(const char* lpszString)
-{
-    ::SetWindowTextW(m_hWnd, WideFromGbk(lpszString).c_str());
-}
+void CWnd::SetWindowText(const char* lpszString) { ::SetWindowTextW(m_hWnd, WideFromGbk(lpszString).c_str()); }
 
 namespace {
 
@@ -428,15 +428,9 @@ std::string WindowTextGbk(HWND hWnd)
 
 } // namespace
 
-void CWnd::GetWindowText(CString& rString) const
-{
-    rString = CString(WindowTextGbk(m_hWnd));
-}
+void CWnd::GetWindowText(CString& rString) const { rString = CString(WindowTextGbk(m_hWnd)); }
 
-UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse)
-{
-    return ::SetTimer(m_hWnd, nIDEvent, nElapse, nullptr);
-}
+UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse) { return ::SetTimer(m_hWnd, nIDEvent, nElapse, nullptr); }
 
 BOOL CWnd::KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
 CWnd* CWnd::SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }

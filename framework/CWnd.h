@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-
 // A window object bound to an HWND.
 //
 // Windows made through the framework (Create, CreateEx, dialogs) are bound
@@ -43,8 +42,8 @@ public:
 
     // Creation. Create makes a child window (WS_CHILD is added) with the
     // control identifier nID.
-    BOOL CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle,
-                  int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu);
+    BOOL CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle, int x, int y,
+                  int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu);
     BOOL Create(const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle, const RECT& rect,
                 CWnd* pParentWnd, UINT nID);
     BOOL DestroyWindow();
@@ -148,8 +147,7 @@ protected:
 
     // Runs a platform creation call (CreateWindowEx, CreateDialogIndirect...)
     // with the hook armed to bind the first window it makes to this object.
-    template <class CreateFn>
-    HWND CreateBound(CreateFn create);
+    template <class CreateFn> HWND CreateBound(CreateFn create);
 
 private:
     static LRESULT CALLBACK CbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam);
@@ -174,8 +172,7 @@ private:
     static void DisarmCreationHook(CWnd* pPrevious);
 };
 
-template <class CreateFn>
-HWND CWnd::CreateBound(CreateFn create)
+template <class CreateFn> HWND CWnd::CreateBound(CreateFn create)
 {
     CWnd* previous = ArmCreationHook(this);
     HWND hWnd = nullptr;
@@ -193,7 +190,7 @@ HWND CWnd::CreateBound(CreateFn create)
 template <auto Fn> MessageEntry On::SetCursor()
 {
     return {WM_SETCURSOR, [](CWnd& w, WPARAM wp, LPARAM lp, LRESULT& r) {
-        r = (MessageMapDetail::Self<Fn>(w).*Fn)(CWnd::FromHandle(reinterpret_cast<HWND>(wp)),
-                                                LOWORD(lp), HIWORD(lp));
-    }};
+                r = (MessageMapDetail::Self<Fn>(w).*
+                     Fn)(CWnd::FromHandle(reinterpret_cast<HWND>(wp)), LOWORD(lp), HIWORD(lp));
+            }};
 }

@@ -42,7 +42,6 @@ void ReportCurrentException(HWND hWndFailed)
         text = "Out of memory.";
     } catch (...) {
     }
-    HWND owner = hWndFailed != nullptr && ::IsWindow(hWndFailed)
-                     ? ::GetAncestor(hWndFailed, GA_ROOT) : nullptr;
+    HWND owner = hWndFailed != nullptr && ::IsWindow(hWndFailed) ? ::GetAncestor(hWndFailed, GA_ROOT) : nullptr;
     ShowMessageBox(owner, text);
 }

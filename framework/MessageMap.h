@@ -41,7 +41,11 @@ struct MessageMap {
 
     template <std::size_t N>
     constexpr MessageMap(const MessageMap* base, const MessageEntry (&entries)[N])
-        : pBaseMap(base), pEntries(entries), nCount(N) {}
+        : pBaseMap(base)
+        , pEntries(entries)
+        , nCount(N)
+    {
+    }
 
     // The entry for message in this table alone, or null.
     const MessageEntry* Find(UINT message) const
@@ -57,11 +61,12 @@ struct MessageMap {
 namespace MessageMapDetail {
 
 template <class T> struct MemberOf;
-template <class C, class R, class... A> struct MemberOf<R (C::*)(A...)> { using Class = C; };
+template <class C, class R, class... A> struct MemberOf<R (C::*)(A...)> {
+    using Class = C;
+};
 
 // The object the handler Fn belongs to.
-template <auto Fn>
-typename MemberOf<decltype(Fn)>::Class& Self(CWnd& wnd)
+template <auto Fn> typename MemberOf<decltype(Fn)>::Class& Self(CWnd& wnd)
 {
     return static_cast<typename MemberOf<decltype(Fn)>::Class&>(wnd);
 }
@@ -94,48 +99,54 @@ template <UINT Msg, auto Fn> MessageEntry Message()
 template <auto Fn> MessageEntry Size()
 {
     return {WM_SIZE, [](CWnd& w, WPARAM wp, LPARAM lp, LRESULT& r) {
-        (MessageMapDetail::Self<Fn>(w).*Fn)(static_cast<UINT>(wp), LOWORD(lp), HIWORD(lp));
-        r = 0;
-    }};
+                (MessageMapDetail::Self<Fn>(w).*Fn)(static_cast<UINT>(wp), LOWORD(lp), HIWORD(lp));
+                r = 0;
+            }};
 }
 
 // void OnMove(int x, int y): x and y are the signed 16-bit halves.
 template <auto Fn> MessageEntry Move()
 {
     return {WM_MOVE, [](CWnd& w, WPARAM, LPARAM lp, LRESULT& r) {
-        (MessageMapDetail::Self<Fn>(w).*Fn)(MessageMapDetail::LowSigned(lp), MessageMapDetail::HighSigned(lp));
-        r = 0;
-    }};
+                (MessageMapDetail::Self<Fn>(w).*Fn)(MessageMapDetail::LowSigned(lp), MessageMapDetail::HighSigned(lp));
+                r = 0;
+            }};
 }
 
 // void OnPaint()
 template <auto Fn> MessageEntry Paint()
 {
-    return {WM_PAINT, [](CWnd& w, WPARAM, LPARAM, LRESULT& r) { (MessageMapDetail::Self<Fn>(w).*Fn)(); r = 0; }};
+    return {WM_PAINT, [](CWnd& w, WPARAM, LPARAM, LRESULT& r) {
+                (MessageMapDetail::Self<Fn>(w).*Fn)();
+                r = 0;
+            }};
 }
 
 // void OnNcPaint()
 template <auto Fn> MessageEntry NcPaint()
 {
-    return {WM_NCPAINT, [](CWnd& w, WPARAM, LPARAM, LRESULT& r) { (MessageMapDetail::Self<Fn>(w).*Fn)(); r = 0; }};
+    return {WM_NCPAINT, [](CWnd& w, WPARAM, LPARAM, LRESULT& r) {
+                (MessageMapDetail::Self<Fn>(w).*Fn)();
+                r = 0;
+            }};
 }
 
 // BOOL OnEraseBkgnd(CDC* pDC)
 template <auto Fn> MessageEntry EraseBkgnd()
 {
     return {WM_ERASEBKGND, [](CWnd& w, WPARAM wp, LPARAM, LRESULT& r) {
-        r = MessageMapDetail::CallWithDC(reinterpret_cast<HDC>(wp), &w, [](void* self, CDC* pDC) -> LRESULT {
-            return (MessageMapDetail::Self<Fn>(*static_cast<CWnd*>(self)).*Fn)(pDC);
-        });
-    }};
+                r = MessageMapDetail::CallWithDC(reinterpret_cast<HDC>(wp), &w, [](void* self, CDC* pDC) -> LRESULT {
+                    return (MessageMapDetail::Self<Fn>(*static_cast<CWnd*>(self)).*Fn)(pDC);
+                });
+            }};
 }
 
 // HCURSOR OnQueryDragIcon()
 template <auto Fn> MessageEntry QueryDragIcon()
 {
     return {WM_QUERYDRAGICON, [](CWnd& w, WPARAM, LPARAM, LRESULT& r) {
-        r = reinterpret_cast<LRESULT>((MessageMapDetail::Self<Fn>(w).*Fn)());
-    }};
+                r = reinterpret_cast<LRESULT>((MessageMapDetail::Self<Fn>(w).*Fn)());
+            }};
 }
 
 // BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
@@ -145,9 +156,9 @@ template <auto Fn> MessageEntry SetCursor();
 template <UINT Msg, auto Fn> MessageEntry Mouse()
 {
     return {Msg, [](CWnd& w, WPARAM wp, LPARAM lp, LRESULT& r) {
-        (MessageMapDetail::Self<Fn>(w).*Fn)(static_cast<UINT>(wp), MessageMapDetail::PointFrom(lp));
-        r = 0;
-    }};
+                (MessageMapDetail::Self<Fn>(w).*Fn)(static_cast<UINT>(wp), MessageMapDetail::PointFrom(lp));
+                r = 0;
+            }};
 }
 template <auto Fn> MessageEntry MouseMove() { return Mouse<WM_MOUSEMOVE, Fn>(); }
 template <auto Fn> MessageEntry LButtonDown() { return Mouse<WM_LBUTTONDOWN, Fn>(); }
@@ -158,35 +169,35 @@ template <auto Fn> MessageEntry LButtonDblClk() { return Mouse<WM_LBUTTONDBLCLK,
 template <auto Fn> MessageEntry NcHitTest()
 {
     return {WM_NCHITTEST, [](CWnd& w, WPARAM, LPARAM lp, LRESULT& r) {
-        r = (MessageMapDetail::Self<Fn>(w).*Fn)(MessageMapDetail::PointFrom(lp));
-    }};
+                r = (MessageMapDetail::Self<Fn>(w).*Fn)(MessageMapDetail::PointFrom(lp));
+            }};
 }
 
 // void OnTimer(UINT_PTR nIDEvent)
 template <auto Fn> MessageEntry Timer()
 {
     return {WM_TIMER, [](CWnd& w, WPARAM wp, LPARAM, LRESULT& r) {
-        (MessageMapDetail::Self<Fn>(w).*Fn)(static_cast<UINT_PTR>(wp));
-        r = 0;
-    }};
+                (MessageMapDetail::Self<Fn>(w).*Fn)(static_cast<UINT_PTR>(wp));
+                r = 0;
+            }};
 }
 
 // void OnGetMinMaxInfo(MINMAXINFO* lpMMI)
 template <auto Fn> MessageEntry GetMinMaxInfo()
 {
     return {WM_GETMINMAXINFO, [](CWnd& w, WPARAM, LPARAM lp, LRESULT& r) {
-        (MessageMapDetail::Self<Fn>(w).*Fn)(reinterpret_cast<MINMAXINFO*>(lp));
-        r = 0;
-    }};
+                (MessageMapDetail::Self<Fn>(w).*Fn)(reinterpret_cast<MINMAXINFO*>(lp));
+                r = 0;
+            }};
 }
 
 // void OnWindowPosChanging(WINDOWPOS* lpwndpos)
 template <auto Fn> MessageEntry WindowPosChanging()
 {
     return {WM_WINDOWPOSCHANGING, [](CWnd& w, WPARAM, LPARAM lp, LRESULT& r) {
-        (MessageMapDetail::Self<Fn>(w).*Fn)(reinterpret_cast<WINDOWPOS*>(lp));
-        r = 0;
-    }};
+                (MessageMapDetail::Self<Fn>(w).*Fn)(reinterpret_cast<WINDOWPOS*>(lp));
+                r = 0;
+            }};
 }
 
 } // namespace On

@@ -15,8 +15,7 @@
 // through void (*)(), the generic function-pointer type, and so stays among
 // function pointers (a detour through void* would convert to an object
 // pointer, which the language leaves to the implementation).
-template <typename Fn>
-Fn ProcAddress(HMODULE module, const char* name)
+template <typename Fn> Fn ProcAddress(HMODULE module, const char* name)
 {
     static_assert(std::is_pointer_v<Fn> && std::is_function_v<std::remove_pointer_t<Fn>>,
                   "ProcAddress binds function pointers");

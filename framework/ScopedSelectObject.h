@@ -7,10 +7,8 @@
 // previous object back on the way out.
 class ScopedSelectObject {
 public:
-    ScopedSelectObject(CDC& dc, HGDIOBJ hObject)
-        : m_dc(dc), m_hPrevious(dc.SelectObject(hObject)) {}
-    ScopedSelectObject(CDC& dc, CGdiObject& object)
-        : ScopedSelectObject(dc, object.GetSafeHandle()) {}
+    ScopedSelectObject(CDC& dc, HGDIOBJ hObject) : m_dc(dc), m_hPrevious(dc.SelectObject(hObject)) {}
+    ScopedSelectObject(CDC& dc, CGdiObject& object) : ScopedSelectObject(dc, object.GetSafeHandle()) {}
     ~ScopedSelectObject()
     {
         if (m_hPrevious != nullptr)

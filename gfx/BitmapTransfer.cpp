@@ -7,16 +7,17 @@ namespace {
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
-bool HoldsBitmap(const CBitmap* pBitmap)
-{
-    return pBitmap != nullptr && pBitmap->GetSafeHandle() != nullptr;
-}
+bool HoldsBitmap(const CBitmap* pBitmap) { return pBitmap != nullptr && pBitmap->GetSafeHandle() != nullptr; }
 
 // Background and text colours of a DC, put back when the scope ends.
 class ScopedDCColors {
 public:
     ScopedDCColors(CDC& dc, COLORREF crBk, COLORREF crText)
-        : m_dc(dc), m_crBk(dc.SetBkColor(crBk)), m_crText(dc.SetTextColor(crText)) {}
+        : m_dc(dc)
+        , m_crBk(dc.SetBkColor(crBk))
+        , m_crText(dc.SetTextColor(crText))
+    {
+    }
     ~ScopedDCColors()
     {
         m_dc.SetBkColor(m_crBk);
@@ -33,8 +34,7 @@ private:
 
 } // namespace
 
-void DrawBitmap(CDC* pDC, CBitmap* pBitmap, int xSrc, int ySrc,
-                int left, int top, int right, int bottom)
+void DrawBitmap(CDC* pDC, CBitmap* pBitmap, int xSrc, int ySrc, int left, int top, int right, int bottom)
 {
     if (!HoldsBitmap(pBitmap))
         return;
@@ -44,8 +44,8 @@ void DrawBitmap(CDC* pDC, CBitmap* pBitmap, int xSrc, int ySrc,
     pDC->BitBlt(left, top, right - left, bottom - top, &memDC, xSrc, ySrc, SRCCOPY);
 }
 
-void DrawTransparentBitmap(CDC* pDC, CBitmap* pBitmap, int xSrc, int ySrc,
-                           int left, int top, int right, int bottom, COLORREF crKey)
+void DrawTransparentBitmap(CDC* pDC, CBitmap* pBitmap, int xSrc, int ySrc, int left, int top, int right, int bottom,
+                           COLORREF crKey)
 {
     if (!HoldsBitmap(pBitmap))
         return;

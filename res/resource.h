@@ -5,34 +5,34 @@
 #define VANTIK_RES_RESOURCE_H
 
 // Dialog templates.
-#define IDD_CAPTURE_FRAME       102
-#define IDD_SET_RGN_SIZE        136
+#define IDD_CAPTURE_FRAME 102
+#define IDD_SET_RGN_SIZE 136
 
 // Application icon: 48, 32 and 16 pixel images.
-#define IDI_VANTIK              128
+#define IDI_VANTIK 128
 
 // Capture frame skin and the image strips of its panel buttons (three
 // images side by side: normal, hover, pressed).
-#define IDB_FRAME_SKIN          129
-#define IDB_BTN_CLOSE           130
-#define IDB_BTN_CAPTURE         131
-#define IDB_BTN_HOTKEYHELP      132
-#define IDB_BTN_SETSIZE         133
+#define IDB_FRAME_SKIN 129
+#define IDB_BTN_CLOSE 130
+#define IDB_BTN_CAPTURE 131
+#define IDB_BTN_HOTKEYHELP 132
+#define IDB_BTN_SETSIZE 133
 
 // Region size dialog: caption-button strip and skin.
-#define IDB_CAPTION_BUTTONS     134
-#define IDB_SETRGN_SKIN         135
+#define IDB_CAPTION_BUTTONS 134
+#define IDB_SETRGN_SKIN 135
 
 // Controls of the region size dialog (its OK button is IDOK).
-#define IDC_EDIT_WIDTH          1000
-#define IDC_EDIT_HEIGHT         1001
-#define IDC_LABEL_WIDTH         7350
-#define IDC_LABEL_HEIGHT        7450
+#define IDC_EDIT_WIDTH 1000
+#define IDC_EDIT_HEIGHT 1001
+#define IDC_LABEL_WIDTH 7350
+#define IDC_LABEL_HEIGHT 7450
 
 // Panel buttons of the capture frame.
-#define IDC_BTN_CLOSE           7560
-#define IDC_BTN_CAPTURE         7570
-#define IDC_BTN_SETSIZE         7580
-#define IDC_BTN_HOTKEYHELP      7590
+#define IDC_BTN_CLOSE 7560
+#define IDC_BTN_CAPTURE 7570
+#define IDC_BTN_SETSIZE 7580
+#define IDC_BTN_HOTKEYHELP 7590
 
 #endif

@@ -33,10 +33,7 @@ void CVelButton::ChangeTipText(const CString& text)
     UpdateToolTip(m_strTip);
 }
 
-void CVelButton::ShowState()
-{
-    InvalidateRect(nullptr, FALSE);
-}
+void CVelButton::ShowState() { InvalidateRect(nullptr, FALSE); }
 
 void CVelButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
@@ -50,10 +47,7 @@ BOOL CVelButton::OnEraseBkgnd(CDC* pDC)
     return TRUE;
 }
 
-void CVelButton::OnSize(UINT, int, int)
-{
-    RedrawNow();
-}
+void CVelButton::OnSize(UINT, int, int) { RedrawNow(); }
 
 // Composes the button off screen and copies it with one transfer, so it
 // never flickers.
@@ -74,8 +68,8 @@ void CVelButton::PaintButton(CDC* pDC)
         if (m_nBackX > 0)
             DrawBitmap(&memDC, m_pImage, m_nBackX, 0, rc.left, rc.top, rc.right, rc.bottom);
         const int frame = FrameIndex(m_bHover, m_bPressed);
-        DrawTransparentBitmap(&memDC, m_pImage, m_nImageX + frame * w, 0,
-                              rc.left, rc.top, rc.right, rc.bottom, kKeyColour);
+        DrawTransparentBitmap(
+            &memDC, m_pImage, m_nImageX + frame * w, 0, rc.left, rc.top, rc.right, rc.bottom, kKeyColour);
     }
     pDC->BitBlt(rc.left, rc.top, w, h, &memDC, 0, 0, SRCCOPY);
 }

@@ -25,8 +25,7 @@ SIZE SizeOf(const RECT& rc) { return SIZE{rc.right - rc.left, rc.bottom - rc.top
 
 } // namespace
 
-CVelDialog::CVelDialog(UINT nIDTemplate, CWnd* pParentWnd)
-    : CDialog(nIDTemplate, pParentWnd)
+CVelDialog::CVelDialog(UINT nIDTemplate, CWnd* pParentWnd) : CDialog(nIDTemplate, pParentWnd)
 {
     // Without a maximise button unless the derived dialog asks for one.
     m_btnMax.m_bNotify = false;
@@ -76,8 +75,8 @@ void CVelDialog::SetTitleStyle(int x, int y, COLORREF crTitle)
     m_crTitle = crTitle;
 }
 
-void CVelDialog::SetTitleText(CFont* pFont, const CString& text, CFont* pSubFont,
-                              const CString& subText, int subX, int subY)
+void CVelDialog::SetTitleText(CFont* pFont, const CString& text, CFont* pSubFont, const CString& subText, int subX,
+                              int subY)
 {
     m_pTitleFont = pFont;
     m_strTitle = text;
@@ -98,23 +97,17 @@ void CVelDialog::SetTitleIcon(CImageList* pImageList, int nImage, int x, int y, 
     m_sizeIcon = SIZE{cx, cy};
 }
 
-void CVelDialog::SetMinTrackSize(int cx, int cy)
-{
-    m_sizeMin = SIZE{cx, cy};
-}
+void CVelDialog::SetMinTrackSize(int cx, int cy) { m_sizeMin = SIZE{cx, cy}; }
 
-void CVelDialog::SetRegionHole(const RECT* pHole)
-{
-    m_pRegionHole = pHole;
-}
+void CVelDialog::SetRegionHole(const RECT* pHole) { m_pRegionHole = pHole; }
 
 // The strip pointer is copied into the buttons now, so the skin bitmaps
 // must be set first.
-void CVelDialog::SetCaptionButtons(int minWidth, int maxWidth, int closeWidth, int height, int spacing,
-                                   int rightMargin, int topMargin, int maxTopExtra, int backX)
+void CVelDialog::SetCaptionButtons(int minWidth, int maxWidth, int closeWidth, int height, int spacing, int rightMargin,
+                                   int topMargin, int maxTopExtra, int backX)
 {
-    m_caption = skin::CaptionButtonMetrics{minWidth, maxWidth, closeWidth, height,
-                                           spacing, rightMargin, topMargin, maxTopExtra};
+    m_caption = skin::CaptionButtonMetrics{
+        minWidth, maxWidth, closeWidth, height, spacing, rightMargin, topMargin, maxTopExtra};
     const skin::CaptionStripOffsets offsets = skin::StripOffsets(m_caption);
     m_btnClose.m_nImageX = offsets.close;
     m_btnMax.m_nImageX = offsets.max;
@@ -175,10 +168,7 @@ void CVelDialog::CreateCaptionButtons()
 
 // ---- painting -----------------------------------------------------------------
 
-bool CVelDialog::HasSkin() const
-{
-    return m_pSkin != nullptr && m_pSkin->GetSafeHandle() != nullptr;
-}
+bool CVelDialog::HasSkin() const { return m_pSkin != nullptr && m_pSkin->GetSafeHandle() != nullptr; }
 
 bool CVelDialog::IsShownButton(const CVelButton& button) const
 {
@@ -195,10 +185,7 @@ BOOL CVelDialog::OnEraseBkgnd(CDC* pDC)
 }
 
 // All drawing happens in WM_ERASEBKGND.
-void CVelDialog::OnPaint()
-{
-    CPaintDC dc(this);
-}
+void CVelDialog::OnPaint() { CPaintDC dc(this); }
 
 // Each part is composed off screen and reaches the screen in one transfer.
 void CVelDialog::DrawFramePart(CDC* pDC, int partIndex)
@@ -237,8 +224,8 @@ void CVelDialog::DrawTitle(CDC* pDC, const RECT& client)
     CString text = m_strTitle;
     if (text.IsEmpty())
         GetWindowText(text);
-    RECT rcText = skin::TitleTextRect(m_slices, client, m_ptTitle, m_caption,
-                                      IsShownButton(m_btnMin), IsShownButton(m_btnMax));
+    RECT rcText =
+        skin::TitleTextRect(m_slices, client, m_ptTitle, m_caption, IsShownButton(m_btnMin), IsShownButton(m_btnMax));
     pDC->SetBkMode(TRANSPARENT);
     pDC->SetTextColor(m_crTitle);
     {
@@ -251,11 +238,18 @@ void CVelDialog::DrawTitle(CDC* pDC, const RECT& client)
         pDC->DrawText(m_strSubTitle, -1, &rcSub, DT_SINGLELINE);
     }
     if (m_hTitleIcon != nullptr) {
-        DrawIconEx(pDC->GetSafeHdc(), m_ptIcon.x, m_ptIcon.y, m_hTitleIcon, m_sizeIcon.cx, m_sizeIcon.cy,
-                   0, nullptr, DI_NORMAL);
+        DrawIconEx(pDC->GetSafeHdc(),
+                   m_ptIcon.x,
+                   m_ptIcon.y,
+                   m_hTitleIcon,
+                   m_sizeIcon.cx,
+                   m_sizeIcon.cy,
+                   0,
+                   nullptr,
+                   DI_NORMAL);
     } else if (m_pImageList != nullptr && m_pImageList->GetSafeHandle() != nullptr && m_nImage >= 0) {
-        ImageList_Draw(m_pImageList->GetSafeHandle(), m_nImage, pDC->GetSafeHdc(), m_ptIcon.x, m_ptIcon.y,
-                       ILD_TRANSPARENT);
+        ImageList_Draw(
+            m_pImageList->GetSafeHandle(), m_nImage, pDC->GetSafeHdc(), m_ptIcon.x, m_ptIcon.y, ILD_TRANSPARENT);
     }
 }
 
@@ -348,10 +342,7 @@ void CVelDialog::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
 
 // The frame's geometry is in device pixels, whatever the monitor's scale:
 // the rectangle the platform suggests for the new scale is not taken.
-LRESULT CVelDialog::OnDpiChanged(WPARAM, LPARAM)
-{
-    return 0;
-}
+LRESULT CVelDialog::OnDpiChanged(WPARAM, LPARAM) { return 0; }
 
 // ---- mouse ------------------------------------------------------------------------
 
@@ -460,10 +451,7 @@ void CVelDialog::OnTimer(UINT_PTR nIDEvent)
     }
 }
 
-void CVelDialog::OnLButtonUp(UINT, POINT)
-{
-    EndResize();
-}
+void CVelDialog::OnLButtonUp(UINT, POINT) { EndResize(); }
 
 // The release never comes once the capture has gone elsewhere (the secure
 // desktop, a UAC prompt, another program taking the foreground): without

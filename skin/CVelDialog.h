@@ -25,13 +25,12 @@ public:
     void SetSkinSlice(int x, int y, int cx, int cy, int index);
     void SetSkinBitmaps(CBitmap* pSkin, CBitmap* pCaptionStrip);
     void SetTitleStyle(int x, int y, COLORREF crTitle);
-    void SetTitleText(CFont* pFont, const CString& text, CFont* pSubFont, const CString& subText,
-                      int subX, int subY);
+    void SetTitleText(CFont* pFont, const CString& text, CFont* pSubFont, const CString& subText, int subX, int subY);
     void SetTitleIcon(CImageList* pImageList, int nImage, int x, int y, HICON hIcon, int cx, int cy);
     void SetMinTrackSize(int cx, int cy);
     void SetRegionHole(const RECT* pHole);
-    void SetCaptionButtons(int minWidth, int maxWidth, int closeWidth, int height, int spacing,
-                           int rightMargin, int topMargin, int maxTopExtra, int backX);
+    void SetCaptionButtons(int minWidth, int maxWidth, int closeWidth, int height, int spacing, int rightMargin,
+                           int topMargin, int maxTopExtra, int backX);
 
     // The area inside the frame, left to the derived dialog to fill.
     void GetInnerRect(RECT* pRect) const;

@@ -127,7 +127,4 @@ void CVelHoverButton::NotifyClick()
         parent->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), BN_CLICKED), 0);
 }
 
-void CVelHoverButton::RedrawNow()
-{
-    RedrawWindow(nullptr, nullptr, kRedrawNow);
-}
+void CVelHoverButton::RedrawNow() { RedrawWindow(nullptr, nullptr, kRedrawNow); }

@@ -13,10 +13,7 @@ constexpr int kBitmapTextRightMargin = 12;
 // Gap between the label's icon and its text.
 constexpr int kLabelIconGap = 3;
 
-void SetSystemCursor(const char* id)
-{
-    ::SetCursor(::LoadCursorA(nullptr, id));
-}
+void SetSystemCursor(const char* id) { ::SetCursor(::LoadCursorA(nullptr, id)); }
 
 } // namespace
 
@@ -68,10 +65,7 @@ void CVelTransButton::SetTextColors(COLORREF crNormal, COLORREF crHover)
     m_crHoverText = crHover;
 }
 
-void CVelTransButton::SetBackColor(COLORREF crBack)
-{
-    m_crBack = crBack;
-}
+void CVelTransButton::SetBackColor(COLORREF crBack) { m_crBack = crBack; }
 
 void CVelTransButton::SetLabelStyle(HICON hIcon)
 {
@@ -88,10 +82,7 @@ void CVelTransButton::TakeIcon(HICON hIcon)
     m_hIcon = hIcon;
 }
 
-void CVelTransButton::SetTextStyle()
-{
-    m_look = Look::Text;
-}
+void CVelTransButton::SetTextStyle() { m_look = Look::Text; }
 
 void CVelTransButton::SetBitmapStyle(CBitmap* pSkin, HICON hIcon, BOOL bHandCursor)
 {
@@ -119,15 +110,9 @@ void CVelTransButton::UpdateToolTip(const CString& text)
 
 // ---- painting -----------------------------------------------------------------
 
-void CVelTransButton::ShowState()
-{
-    RedrawNow();
-}
+void CVelTransButton::ShowState() { RedrawNow(); }
 
-HGDIOBJ CVelTransButton::TextFont() const
-{
-    return m_pFont != nullptr ? m_pFont->GetSafeHandle() : m_hStockFont;
-}
+HGDIOBJ CVelTransButton::TextFont() const { return m_pFont != nullptr ? m_pFont->GetSafeHandle() : m_hStockFont; }
 
 // The whole button is composed off screen and copied in one transfer, so it
 // never flickers. The request's rectangle and state are not used: the
@@ -318,7 +303,4 @@ void CVelTransButton::SetCursorAfterRelease()
 }
 
 // The second click of a double click is one more press.
-void CVelTransButton::OnLButtonDblClk(UINT, POINT)
-{
-    SendMessage(WM_LBUTTONDOWN, 0, 0);
-}
+void CVelTransButton::OnLButtonDblClk(UINT, POINT) { SendMessage(WM_LBUTTONDOWN, 0, 0); }

@@ -13,8 +13,8 @@ RECT LeftOf(const RECT& neighbour, int width, int spacing)
 
 } // namespace
 
-CaptionButtonRects LayoutCaptionButtons(const CaptionButtonMetrics& m, const RECT& client,
-                                        bool maximised, bool hasMaxButton)
+CaptionButtonRects LayoutCaptionButtons(const CaptionButtonMetrics& m, const RECT& client, bool maximised,
+                                        bool hasMaxButton)
 {
     const int extra = maximised ? m.maxTopExtra : 0;
     const int right = client.right - m.rightMargin;

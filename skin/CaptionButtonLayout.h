@@ -11,10 +11,10 @@ struct CaptionButtonMetrics {
     int maxWidth = 16;
     int closeWidth = 16;
     int height = 16;
-    int spacing = 4;      // gap between neighbouring buttons
-    int rightMargin = 5;  // from the client area's right edge
-    int topMargin = 4;    // from the client area's top edge
-    int maxTopExtra = 0;  // added to the top margin while maximised
+    int spacing = 4;     // gap between neighbouring buttons
+    int rightMargin = 5; // from the client area's right edge
+    int topMargin = 4;   // from the client area's top edge
+    int maxTopExtra = 0; // added to the top margin while maximised
 };
 
 // Where the caption buttons go, in client coordinates. `max` is meaningful
@@ -30,8 +30,8 @@ struct CaptionButtonRects {
 // Lays the buttons out from the client area's top-right corner leftwards:
 // close, then maximise (if the dialog has one), then minimise. Used both when
 // the buttons are created (maximised = false) and on every size change.
-CaptionButtonRects LayoutCaptionButtons(const CaptionButtonMetrics& m, const RECT& client,
-                                        bool maximised, bool hasMaxButton);
+CaptionButtonRects LayoutCaptionButtons(const CaptionButtonMetrics& m, const RECT& client, bool maximised,
+                                        bool hasMaxButton);
 
 // x offsets of the four image triples in the caption strip; each frame of a
 // triple is as wide as the button that shows it.

@@ -12,13 +12,13 @@ inline constexpr UINT ID_CAPTION_MINIMIZE = 7003;
 inline constexpr UINT ID_SYSTEM_MENU = 7004;
 
 enum class CaptionCommandAction {
-    SendClose,          // WM_CLOSE, handled before OnCommand returns
-    MaximiseOrRestore,  // SW_RESTORE when maximised, else SW_MAXIMIZE
-    Minimise,           // SW_MINIMIZE
+    SendClose,         // WM_CLOSE, handled before OnCommand returns
+    MaximiseOrRestore, // SW_RESTORE when maximised, else SW_MAXIMIZE
+    Minimise,          // SW_MINIMIZE
     ShowSystemMenu,
-    SendSysCommand,     // WM_SYSCOMMAND with the identifier, synchronously
-    PostSysCommand,     // WM_SYSCOMMAND posted: Close from the system menu
-    NotOurs,            // the base class's OnCommand
+    SendSysCommand, // WM_SYSCOMMAND with the identifier, synchronously
+    PostSysCommand, // WM_SYSCOMMAND posted: Close from the system menu
+    NotOurs,        // the base class's OnCommand
 };
 
 // `id` is the low word of WM_COMMAND's wParam.

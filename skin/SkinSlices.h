@@ -42,18 +42,15 @@ struct SkinSlices {
         return true;
     }
 
-    constexpr const SkinSlice& operator[](Slice s) const
-    {
-        return items[static_cast<std::size_t>(s)];
-    }
+    constexpr const SkinSlice& operator[](Slice s) const { return items[static_cast<std::size_t>(s)]; }
 
     // The frame is measured from a few slices only: the title band's height
     // from the top-left corner, the side bands from the edge slices, the
     // bottom band from the bottom-left corner.
-    constexpr int TitleHeight() const { return (*this)[Slice::TopLeft].cy; }          // H0
-    constexpr int LeftWidth() const { return (*this)[Slice::Left].cx; }               // W3
-    constexpr int RightWidth() const { return (*this)[Slice::Right].cx; }             // W4
-    constexpr int BottomHeight() const { return (*this)[Slice::BottomLeft].cy; }      // H5
+    constexpr int TitleHeight() const { return (*this)[Slice::TopLeft].cy; }           // H0
+    constexpr int LeftWidth() const { return (*this)[Slice::Left].cx; }                // W3
+    constexpr int RightWidth() const { return (*this)[Slice::Right].cx; }              // W4
+    constexpr int BottomHeight() const { return (*this)[Slice::BottomLeft].cy; }       // H5
     constexpr int BottomRightHeight() const { return (*this)[Slice::BottomRight].cy; } // H7
 };
 

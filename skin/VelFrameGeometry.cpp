@@ -20,14 +20,10 @@ SliceTransfer Copy(const SkinSlices& s, Slice slice, int x, int y)
     return SliceTransfer{slice, x, y, s[slice].cx, s[slice].cy, false};
 }
 
-SliceTransfer Stretch(Slice slice, int x, int y, int cx, int cy)
-{
-    return SliceTransfer{slice, x, y, cx, cy, true};
-}
+SliceTransfer Stretch(Slice slice, int x, int y, int cx, int cy) { return SliceTransfer{slice, x, y, cx, cy, true}; }
 
 // Corner, stretched middle, right-aligned corner: the top and bottom bands.
-PartTransfers ThreePieceBand(const SkinSlices& s, Slice left, Slice middle, Slice right,
-                             int width)
+PartTransfers ThreePieceBand(const SkinSlices& s, Slice left, Slice middle, Slice right, int width)
 {
     const int leftWidth = s[left].cx;
     const int rightWidth = s[right].cx;
@@ -74,19 +70,17 @@ PartTransfers FramePartTransfers(const SkinSlices& s, FramePart part, SIZE partS
         t.count = 1;
         break;
     case FramePart::Bottom:
-        return ThreePieceBand(s, Slice::BottomLeft, Slice::BottomMiddle, Slice::BottomRight,
-                              partSize.cx);
+        return ThreePieceBand(s, Slice::BottomLeft, Slice::BottomMiddle, Slice::BottomRight, partSize.cx);
     }
     return t;
 }
 
-RECT TitleTextRect(const SkinSlices& s, const RECT& client, POINT titlePos,
-                   const CaptionButtonMetrics& m, bool minShown, bool maxShown)
+RECT TitleTextRect(const SkinSlices& s, const RECT& client, POINT titlePos, const CaptionButtonMetrics& m,
+                   bool minShown, bool maxShown)
 {
     // Room for all three buttons and their gaps, then give back what a
     // hidden button does not take. The trailing 5 keeps text off the buttons.
-    int right = client.right - 2 * m.spacing - m.rightMargin - m.closeWidth - m.maxWidth -
-                m.minWidth - 5;
+    int right = client.right - 2 * m.spacing - m.rightMargin - m.closeWidth - m.maxWidth - m.minWidth - 5;
     if (!minShown)
         right += m.minWidth;
     if (!maxShown)
@@ -101,36 +95,33 @@ RECT SubtitleRect(const SkinSlices& s, const RECT& client, POINT subtitlePos)
 
 RECT GetInnerRect(const SkinSlices& s, const RECT& client)
 {
-    return RECT{client.left + s.LeftWidth(), client.top + s.TitleHeight(),
-                client.right - s.RightWidth(), client.bottom - s.BottomRightHeight()};
+    return RECT{client.left + s.LeftWidth(),
+                client.top + s.TitleHeight(),
+                client.right - s.RightWidth(),
+                client.bottom - s.BottomRightHeight()};
 }
 
-std::array<CornerPixel, 4 * kRegionCornerSize * kRegionCornerSize>
-RegionCornerPixels(SIZE skinSize, SIZE windowSize)
+std::array<CornerPixel, 4 * kRegionCornerSize * kRegionCornerSize> RegionCornerPixels(SIZE skinSize, SIZE windowSize)
 {
     constexpr int n = kRegionCornerSize;
     // Skin and window origin of each corner square: top-left, top-right,
     // bottom-left, bottom-right.
     const POINT skinOrigin[4] = {
         {0, 0}, {skinSize.cx - n, 0}, {0, skinSize.cy - n}, {skinSize.cx - n, skinSize.cy - n}};
-    const POINT windowOrigin[4] = {{0, 0},
-                                   {windowSize.cx - n, 0},
-                                   {0, windowSize.cy - n},
-                                   {windowSize.cx - n, windowSize.cy - n}};
+    const POINT windowOrigin[4] = {
+        {0, 0}, {windowSize.cx - n, 0}, {0, windowSize.cy - n}, {windowSize.cx - n, windowSize.cy - n}};
 
     std::array<CornerPixel, 4 * n * n> pixels{};
     std::size_t k = 0;
     for (int corner = 0; corner < 4; ++corner)
         for (int i = 0; i < n; ++i)
             for (int j = 0; j < n; ++j)
-                pixels[k++] = CornerPixel{
-                    POINT{skinOrigin[corner].x + i, skinOrigin[corner].y + j},
-                    POINT{windowOrigin[corner].x + i, windowOrigin[corner].y + j}};
+                pixels[k++] = CornerPixel{POINT{skinOrigin[corner].x + i, skinOrigin[corner].y + j},
+                                          POINT{windowOrigin[corner].x + i, windowOrigin[corner].y + j}};
     return pixels;
 }
 
-std::vector<POINT> RegionPixelsToCut(SIZE skinSize, SIZE windowSize,
-                                     const std::function<bool(POINT)>& isKeyPixel)
+std::vector<POINT> RegionPixelsToCut(SIZE skinSize, SIZE windowSize, const std::function<bool(POINT)>& isKeyPixel)
 {
     std::vector<POINT> cut;
     for (const CornerPixel& p : RegionCornerPixels(skinSize, windowSize))
@@ -165,8 +156,7 @@ std::array<HitBand, 11> FrameHitBands(const SkinSlices& s, const RECT& client)
 RECT MenuSpotRect(const SkinSlices& s, const RECT& client)
 {
     const int left = client.left + s.LeftWidth();
-    return RECT{left, client.top + kResizeBandDepth, left + kMenuSpotWidth,
-                client.top + s.TitleHeight()};
+    return RECT{left, client.top + kResizeBandDepth, left + kMenuSpotWidth, client.top + s.TitleHeight()};
 }
 
 int HitTestFrame(const SkinSlices& s, const RECT& client, POINT p)
@@ -225,8 +215,7 @@ PressAction ActionForPress(int code, bool resizable, bool maximised, bool minimi
 
 bool DoubleClickTogglesMaximise(int code) { return code == HTCAPTION; }
 
-ResizeTick ResizeTickAction(UINT_PTR timerId, bool resizable, int resizeCode,
-                            bool primaryButtonDown)
+ResizeTick ResizeTickAction(UINT_PTR timerId, bool resizable, int resizeCode, bool primaryButtonDown)
 {
     if (timerId != kResizeTimerId)
         return ResizeTick::Ignore;
@@ -280,12 +269,10 @@ RECT ClampToMinimum(RECT r, const ResizeEdges& edges, SIZE minSize)
     return r;
 }
 
-RECT ResizeRect(int code, const RECT& pressWindow, POINT pressPoint, POINT cursor,
-                SIZE minSize)
+RECT ResizeRect(int code, const RECT& pressWindow, POINT pressPoint, POINT cursor, SIZE minSize)
 {
     const ResizeEdges edges = EdgesFollowingMouse(code);
-    const RECT moved =
-        MoveEdges(pressWindow, edges, cursor.x - pressPoint.x, cursor.y - pressPoint.y);
+    const RECT moved = MoveEdges(pressWindow, edges, cursor.x - pressPoint.x, cursor.y - pressPoint.y);
     return ClampToMinimum(moved, edges, minSize);
 }
 
@@ -297,12 +284,10 @@ POINT MaximisedPosition(const SkinSlices& s, const RECT& workArea)
 SIZE MaximisedSize(const SkinSlices& s, const RECT& workArea)
 {
     const POINT origin = MaximisedPosition(s, workArea);
-    return SIZE{(workArea.right + s.RightWidth()) - origin.x,
-                (workArea.bottom + s.BottomRightHeight()) - origin.y};
+    return SIZE{(workArea.right + s.RightWidth()) - origin.x, (workArea.bottom + s.BottomRightHeight()) - origin.y};
 }
 
-void FillMinMaxInfo(MINMAXINFO& info, const SkinSlices& s, SIZE minTrackSize,
-                    const RECT& workArea)
+void FillMinMaxInfo(MINMAXINFO& info, const SkinSlices& s, SIZE minTrackSize, const RECT& workArea)
 {
     info.ptMinTrackSize = POINT{minTrackSize.cx, minTrackSize.cy};
     info.ptMaxPosition = MaximisedPosition(s, workArea);

@@ -52,8 +52,8 @@ PartTransfers FramePartTransfers(const SkinSlices& s, FramePart part, SIZE partS
 // Where the title text is drawn: from the title position to the caption
 // buttons, one title band high. The close button's width is always reserved;
 // the minimise and maximise widths only while those buttons are shown.
-RECT TitleTextRect(const SkinSlices& s, const RECT& client, POINT titlePos,
-                   const CaptionButtonMetrics& m, bool minShown, bool maxShown);
+RECT TitleTextRect(const SkinSlices& s, const RECT& client, POINT titlePos, const CaptionButtonMetrics& m,
+                   bool minShown, bool maxShown);
 
 // The optional second line: from its position to the right edge of the band.
 RECT SubtitleRect(const SkinSlices& s, const RECT& client, POINT subtitlePos);
@@ -73,13 +73,11 @@ struct CornerPixel {
     POINT window;
 };
 
-std::array<CornerPixel, 4 * kRegionCornerSize * kRegionCornerSize>
-RegionCornerPixels(SIZE skinSize, SIZE windowSize);
+std::array<CornerPixel, 4 * kRegionCornerSize * kRegionCornerSize> RegionCornerPixels(SIZE skinSize, SIZE windowSize);
 
 // The window pixels to cut from the region: those whose skin corner pixel
 // `isKeyPixel` accepts. Pixels outside the corner squares are never asked.
-std::vector<POINT> RegionPixelsToCut(SIZE skinSize, SIZE windowSize,
-                                     const std::function<bool(POINT)>& isKeyPixel);
+std::vector<POINT> RegionPixelsToCut(SIZE skinSize, SIZE windowSize, const std::function<bool(POINT)>& isKeyPixel);
 
 // ---- Hit testing ----------------------------------------------------------
 
@@ -144,8 +142,7 @@ enum class ResizeTick {
 
 // primaryButtonDown is the button's physical state, not the thread's view of
 // it: the release is lost whenever the capture goes away mid-resize.
-ResizeTick ResizeTickAction(UINT_PTR timerId, bool resizable, int resizeCode,
-                            bool primaryButtonDown);
+ResizeTick ResizeTickAction(UINT_PTR timerId, bool resizable, int resizeCode, bool primaryButtonDown);
 
 // The virtual key whose physical state is the primary button: the right one
 // when the user swapped the buttons.
@@ -170,8 +167,7 @@ RECT ClampToMinimum(RECT r, const ResizeEdges& edges, SIZE minSize);
 
 // The window rectangle (screen coordinates) for one resize tick. Every tick
 // starts again from the press state, so nothing accumulates.
-RECT ResizeRect(int code, const RECT& pressWindow, POINT pressPoint, POINT cursor,
-                SIZE minSize);
+RECT ResizeRect(int code, const RECT& pressWindow, POINT pressPoint, POINT cursor, SIZE minSize);
 
 // ---- Maximised geometry and style ---------------------------------------------
 
@@ -179,13 +175,11 @@ RECT ResizeRect(int code, const RECT& pressWindow, POINT pressPoint, POINT curso
 // band and the top 3 pixels of its title bar lying outside it.
 POINT MaximisedPosition(const SkinSlices& s, const RECT& workArea);
 SIZE MaximisedSize(const SkinSlices& s, const RECT& workArea);
-void FillMinMaxInfo(MINMAXINFO& info, const SkinSlices& s, SIZE minTrackSize,
-                    const RECT& workArea);
+void FillMinMaxInfo(MINMAXINFO& info, const SkinSlices& s, SIZE minTrackSize, const RECT& workArea);
 
 // The style bits the dialog gives up and takes on when its platform caption
 // and sizing border go.
 inline constexpr DWORD kFrameStylesRemoved = WS_CAPTION | WS_THICKFRAME;
-inline constexpr DWORD kFrameStylesAdded =
-    WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+inline constexpr DWORD kFrameStylesAdded = WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 
 } // namespace skin

@@ -88,8 +88,14 @@ void RecordLoad()
     const DWORD length = GetModuleFileNameA(nullptr, program, MAX_PATH - 2);
     program[length] = '\r';
     program[length + 1] = '\n';
-    HANDLE log = CreateFileA(BesideSelf("gdiplus-loaded.log").c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
-                             OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE log = CreateFileA(
+        BesideSelf("gdiplus-loaded.log").c_str(),
+        FILE_APPEND_DATA,
+        FILE_SHARE_READ,
+        nullptr,
+        OPEN_ALWAYS,
+        FILE_ATTRIBUTE_NORMAL,
+        nullptr);
     if (log == INVALID_HANDLE_VALUE)
         return;
     DWORD written = 0;
@@ -98,8 +104,7 @@ void RecordLoad()
 }
 
 // The real function of the same name as `stand_in`, and so of its type.
-template <typename Fn>
-Fn RealFn(Fn /*stand_in*/, const char* name)
+template <typename Fn> Fn RealFn(Fn /*stand_in*/, const char* name)
 {
     HMODULE real = RealGdiplus();
     return real != nullptr ? ProcAddress<Fn>(real, name) : nullptr;
@@ -153,8 +158,8 @@ __declspec(dllexport) int WINAPI GdipCreateBitmapFromHBITMAP(HBITMAP bitmap, HPA
     return fn != nullptr ? fn(bitmap, palette, image) : kGenericError;
 }
 
-__declspec(dllexport) int WINAPI GdipSaveImageToFile(void* image, const WCHAR* path, const CLSID* encoder,
-                                                     const void* parameters)
+__declspec(dllexport) int WINAPI
+    GdipSaveImageToFile(void* image, const WCHAR* path, const CLSID* encoder, const void* parameters)
 {
     const std::string mode = Mode();
     Record("GdipSaveImageToFile", mode);

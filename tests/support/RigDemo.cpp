@@ -46,8 +46,19 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.lpszClassName = "VantikRigDemo";
     RegisterClassA(&wc);
-    HWND hwnd = CreateWindowExA(WS_EX_TOPMOST, "VantikRigDemo", "Vantik rig demo", WS_POPUP | WS_VISIBLE,
-                                100, 100, 200, 120, nullptr, nullptr, instance, nullptr);
+    HWND hwnd = CreateWindowExA(
+        WS_EX_TOPMOST,
+        "VantikRigDemo",
+        "Vantik rig demo",
+        WS_POPUP | WS_VISIBLE,
+        100,
+        100,
+        200,
+        120,
+        nullptr,
+        nullptr,
+        instance,
+        nullptr);
     if (hwnd == nullptr)
         return 1;
     MSG msg;

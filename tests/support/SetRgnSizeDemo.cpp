@@ -57,8 +57,7 @@ void WriteResult(const char* path, INT_PTR result, const CSetRgnSize& dlg)
     FILE* f = std::fopen(path, "w");
     if (f == nullptr)
         return;
-    std::fprintf(f, "result=%d width=%d height=%d\n", static_cast<int>(result), dlg.m_nNewWidth,
-                 dlg.m_nNewHeight);
+    std::fprintf(f, "result=%d width=%d height=%d\n", static_cast<int>(result), dlg.m_nNewWidth, dlg.m_nNewHeight);
     std::fclose(f);
 }
 
@@ -69,10 +68,17 @@ public:
         if (__argc < 4)
             return FALSE;
         InitCommonControls();
-        if (!RegisterOwnerClass() || !m_owner.CreateEx(0, kOwnerClass, kOwnerTitle, WS_POPUP | WS_VISIBLE,
-                                                       kOwnerRect.left, kOwnerRect.top,
-                                                       kOwnerRect.right - kOwnerRect.left,
-                                                       kOwnerRect.bottom - kOwnerRect.top, nullptr, nullptr))
+        if (!RegisterOwnerClass() ||
+            !m_owner.CreateEx(0,
+                              kOwnerClass,
+                              kOwnerTitle,
+                              WS_POPUP | WS_VISIBLE,
+                              kOwnerRect.left,
+                              kOwnerRect.top,
+                              kOwnerRect.right - kOwnerRect.left,
+                              kOwnerRect.bottom - kOwnerRect.top,
+                              nullptr,
+                              nullptr))
             return FALSE;
         m_pMainWnd = &m_owner;
         if (__argc > 4)

@@ -11,8 +11,7 @@ namespace skindemo {
 namespace {
 
 // A 32-bit top-down DIB whose pixels are set by paint(x, y).
-template <class PixelFn>
-CBitmap MakeDib(int width, int height, PixelFn paint)
+template <class PixelFn> CBitmap MakeDib(int width, int height, PixelFn paint)
 {
     BITMAPINFO bmi{};
     bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -37,10 +36,7 @@ CBitmap MakeDib(int width, int height, PixelFn paint)
     return bitmap;
 }
 
-bool InRect(const skin::SkinSlice& s, int x, int y)
-{
-    return x >= s.x && x < s.x + s.cx && y >= s.y && y < s.y + s.cy;
-}
+bool InRect(const skin::SkinSlice& s, int x, int y) { return x >= s.x && x < s.x + s.cx && y >= s.y && y < s.y + s.cy; }
 
 // True if (x, y) is one of the quarter-circle pixels of a corner square of a
 // width x height image.
@@ -75,10 +71,7 @@ bool IsGlyphPixel(int triple, int x, int y)
 
 } // namespace
 
-COLORREF CaptionFrameColour(int triple, int frame)
-{
-    return RGB(40 + triple * 50, 60 + frame * 80, 200 - triple * 40);
-}
+COLORREF CaptionFrameColour(int triple, int frame) { return RGB(40 + triple * 50, 60 + frame * 80, 200 - triple * 40); }
 
 CBitmap MakeSkin()
 {
@@ -114,7 +107,8 @@ CBitmap MakeCaptionStrip()
 } // namespace skindemo
 
 CSkinDemoDialog::CSkinDemoDialog(const skindemo::Options& options)
-    : CVelDialog(IDD_SKIN_DEMO, nullptr), m_options(options)
+    : CVelDialog(IDD_SKIN_DEMO, nullptr)
+    , m_options(options)
 {
 }
 
@@ -185,8 +179,14 @@ LRESULT CSkinDemoDialog::OnInitMenu(WPARAM wParam, LPARAM)
 {
     const auto menu = reinterpret_cast<HMENU>(wParam);
     auto state = [menu](UINT command) { return GetMenuState(menu, command, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED); };
-    menusAtInit.push_back(MenuStates{state(SC_SIZE), state(SC_MOVE), state(SC_RESTORE), state(SC_MINIMIZE),
-                                     state(SC_MAXIMIZE), state(SC_CLOSE), GetMenuDefaultItem(menu, FALSE, 0)});
+    menusAtInit.push_back(MenuStates{
+        state(SC_SIZE),
+        state(SC_MOVE),
+        state(SC_RESTORE),
+        state(SC_MINIMIZE),
+        state(SC_MAXIMIZE),
+        state(SC_CLOSE),
+        GetMenuDefaultItem(menu, FALSE, 0)});
     return Default();
 }
 
@@ -227,8 +227,11 @@ std::string CurrentCursorName()
         const char* id;
         const char* name;
     } known[] = {
-        {IDC_SIZEWE, "sizewe"}, {IDC_SIZENS, "sizens"}, {IDC_SIZENWSE, "sizenwse"},
-        {IDC_SIZENESW, "sizenesw"}, {IDC_ARROW, "arrow"},
+        {IDC_SIZEWE, "sizewe"},
+        {IDC_SIZENS, "sizens"},
+        {IDC_SIZENWSE, "sizenwse"},
+        {IDC_SIZENESW, "sizenesw"},
+        {IDC_ARROW, "arrow"},
     };
     for (const auto& k : known) {
         if (current == LoadCursorA(nullptr, k.id))

@@ -30,16 +30,22 @@ inline constexpr skin::SkinSlice kSlices[8] = {
     {40, 54, 40, 10}, // bottom right
 };
 inline constexpr COLORREF kSliceColour[8] = {
-    RGB(180, 30, 30), RGB(30, 150, 30), RGB(30, 30, 180), RGB(160, 160, 20),
-    RGB(20, 140, 140), RGB(120, 60, 10), RGB(90, 20, 120), RGB(20, 110, 60),
+    RGB(180, 30, 30),
+    RGB(30, 150, 30),
+    RGB(30, 30, 180),
+    RGB(160, 160, 20),
+    RGB(20, 140, 140),
+    RGB(120, 60, 10),
+    RGB(90, 20, 120),
+    RGB(20, 110, 60),
 };
 inline constexpr COLORREF kSkinGrey = RGB(128, 128, 128);
 inline constexpr COLORREF kMagenta = RGB(255, 0, 255);
 inline constexpr COLORREF kInnerColour = RGB(255, 255, 255);
 // Frame metrics that follow from the slices.
-inline constexpr int kTitleHeight = 24; // H0
-inline constexpr int kLeftWidth = 6;    // W3
-inline constexpr int kRightWidth = 6;   // W4
+inline constexpr int kTitleHeight = 24;  // H0
+inline constexpr int kLeftWidth = 6;     // W3
+inline constexpr int kRightWidth = 6;    // W4
 inline constexpr int kBottomHeight = 10; // H5 and H7
 
 // Magenta pixels in each 5x5 corner square of the skin, as offsets from the
@@ -59,7 +65,7 @@ CBitmap MakeCaptionStrip();
 
 struct Options {
     const char* windowText = "Vantik skin demo";
-    const char* titleText = "";   // empty: the window text is the title
+    const char* titleText = ""; // empty: the window text is the title
     bool skin = true;
     bool resizable = true;
     bool maximiseButton = true;

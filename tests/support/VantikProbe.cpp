@@ -65,10 +65,7 @@ const char* const kSizeProperty = "WndPropName_Vantik_dravok_Size";
 const char* const kPositionProperty = "WndPropName_Vantik_dravok_XY";
 
 // The pattern's colour at (x, y) within it; the journeys compute the same.
-COLORREF PatternColour(int x, int y)
-{
-    return RGB((x * 7 + y) & 0xFF, (y * 5 + 3) & 0xFF, ((x ^ y) * 3) & 0xFF);
-}
+COLORREF PatternColour(int x, int y) { return RGB((x * 7 + y) & 0xFF, (y * 5 + 3) & 0xFF, ((x ^ y) * 3) & 0xFF); }
 
 bool WriteBmp24(const char* path, HBITMAP bitmap, int* pWidth, int* pHeight);
 
@@ -79,7 +76,8 @@ DWORD Property(const char* name)
 
 int Props()
 {
-    std::printf("size=%lu xy=%lu\n", static_cast<unsigned long>(Property(kSizeProperty)),
+    std::printf("size=%lu xy=%lu\n",
+                static_cast<unsigned long>(Property(kSizeProperty)),
                 static_cast<unsigned long>(Property(kPositionProperty)));
     return 0;
 }
@@ -132,9 +130,19 @@ int Frame()
     DeleteObject(rgn);
     RECT work{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    std::printf("rect=%ld,%ld,%ld,%ld topmost=%d excluded=%d hole=%d work=%ld,%ld,%ld,%ld visible=%d\n", wr.left,
-                wr.top, wr.right, wr.bottom, topmost ? 1 : 0, excluded, hole, work.left, work.top, work.right,
-                work.bottom, IsWindowVisible(frame) ? 1 : 0);
+    std::printf("rect=%ld,%ld,%ld,%ld topmost=%d excluded=%d hole=%d work=%ld,%ld,%ld,%ld visible=%d\n",
+                wr.left,
+                wr.top,
+                wr.right,
+                wr.bottom,
+                topmost ? 1 : 0,
+                excluded,
+                hole,
+                work.left,
+                work.top,
+                work.right,
+                work.bottom,
+                IsWindowVisible(frame) ? 1 : 0);
     return 0;
 }
 
@@ -244,8 +252,15 @@ int Dialog(const char* title)
     EnumChildWindows(dialog, CollectChild, reinterpret_cast<LPARAM>(&info));
     RECT wr;
     GetWindowRect(dialog, &wr);
-    std::printf("rect=%ld,%ld,%ld,%ld visible=%d edits=%s buttons=%d icon=%d text=", wr.left, wr.top, wr.right,
-                wr.bottom, IsWindowVisible(dialog) ? 1 : 0, info.edits.c_str(), info.buttons, info.icon ? 1 : 0);
+    std::printf("rect=%ld,%ld,%ld,%ld visible=%d edits=%s buttons=%d icon=%d text=",
+                wr.left,
+                wr.top,
+                wr.right,
+                wr.bottom,
+                IsWindowVisible(dialog) ? 1 : 0,
+                info.edits.c_str(),
+                info.buttons,
+                info.icon ? 1 : 0);
     PrintEscaped(info.text);
     std::printf("\n");
     return 0;
@@ -381,8 +396,8 @@ int ShowWindowUntilClosed(const char* title, int x, int y, int w, int h, WNDPROC
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = title;
     RegisterClassA(&wc);
-    HWND hwnd = CreateWindowExA(0, title, title, WS_POPUP | WS_VISIBLE, x, y, w, h, nullptr, nullptr,
-                                wc.hInstance, nullptr);
+    HWND hwnd =
+        CreateWindowExA(0, title, title, WS_POPUP | WS_VISIBLE, x, y, w, h, nullptr, nullptr, wc.hInstance, nullptr);
     if (hwnd == nullptr)
         return 1;
     MSG msg;
@@ -500,8 +515,8 @@ int HoldClipboardUntilReleased()
 // until the probe's input ends.
 int LockFile(const char* path)
 {
-    HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
+    HANDLE file =
+        CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         std::printf("failed error=%lu\n", GetLastError());
         return 1;
@@ -542,9 +557,15 @@ int Frames()
         GetWindowThreadProcessId(hwnd, &pid);
         // Wine keeps the window's X window on it as a property.
         const auto xid = reinterpret_cast<ULONG_PTR>(GetPropA(hwnd, "__wine_x11_whole_window"));
-        std::printf("rect=%ld,%ld,%ld,%ld pid=%lu visible=%d foreground=%d xid=%lu\n", wr.left, wr.top, wr.right,
-                    wr.bottom, static_cast<unsigned long>(pid), IsWindowVisible(hwnd) ? 1 : 0,
-                    GetForegroundWindow() == hwnd ? 1 : 0, static_cast<unsigned long>(xid));
+        std::printf("rect=%ld,%ld,%ld,%ld pid=%lu visible=%d foreground=%d xid=%lu\n",
+                    wr.left,
+                    wr.top,
+                    wr.right,
+                    wr.bottom,
+                    static_cast<unsigned long>(pid),
+                    IsWindowVisible(hwnd) ? 1 : 0,
+                    GetForegroundWindow() == hwnd ? 1 : 0,
+                    static_cast<unsigned long>(xid));
     }
     return 0;
 }
@@ -592,9 +613,11 @@ int CodePage()
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: probe props|set-props S XY|frame|window T|capture T|label T F|dialog T|clipboard-bitmap FILE|set-clipboard-text T|"
-                         "clipboard-text|hold-clipboard [MS]|pattern X Y W H|focus|frames|windows|lock-file PATH|"
-                         "activate T|idle|capture-command|move-frame X Y|display-changed|foreground|code-page\n");
+    std::fprintf(
+        stderr,
+        "usage: probe props|set-props S XY|frame|window T|capture T|label T F|dialog T|clipboard-bitmap FILE|set-clipboard-text T|"
+        "clipboard-text|hold-clipboard [MS]|pattern X Y W H|focus|frames|windows|lock-file PATH|"
+        "activate T|idle|capture-command|move-frame X Y|display-changed|foreground|code-page\n");
     return 2;
 }
 
@@ -628,8 +651,13 @@ int main(int argc, char** argv)
     if (cmd == "hold-clipboard" && argc == 3)
         return HoldClipboard(std::atoi(argv[2]));
     if (cmd == "pattern" && argc == 6)
-        return ShowWindowUntilClosed("Probe pattern", std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]),
-                                     std::atoi(argv[5]), PatternProc);
+        return ShowWindowUntilClosed(
+            "Probe pattern",
+            std::atoi(argv[2]),
+            std::atoi(argv[3]),
+            std::atoi(argv[4]),
+            std::atoi(argv[5]),
+            PatternProc);
     if (cmd == "activate" && argc == 3)
         return Activate(argv[2]);
     if (cmd == "hold-clipboard")

@@ -28,8 +28,7 @@ void ExpectCopied(MemoryCanvas& canvas, int cw, int ch, int xSrc, int ySrc, RECT
     for (int y = 0; y < ch; ++y) {
         for (int x = 0; x < cw; ++x) {
             const POINT p{x, y};
-            const COLORREF expected = PtInRect(&dest, p)
-                ? Distinct(xSrc + x - dest.left, ySrc + y - dest.top) : kDest;
+            const COLORREF expected = PtInRect(&dest, p) ? Distinct(xSrc + x - dest.left, ySrc + y - dest.top) : kDest;
             ASSERT_EQ(ColourText(canvas.dc.GetPixel(x, y)), ColourText(expected)) << "at " << x << "," << y;
         }
     }
@@ -55,15 +54,14 @@ TEST(BitmapTransfer, KeyPixelsKeepTheDestinationWhateverItsColoursAndNearKeyIsCo
 {
     // Row 0: key, near-key, red, key, white, black. The destination colours
     // before the call must neither leak into the result nor change.
-    const std::vector<COLORREF> row{kMagenta, kNearMagenta, RGB(255, 0, 0), kMagenta,
-                                    RGB(255, 255, 255), RGB(0, 0, 0)};
+    const std::vector<COLORREF> row{kMagenta, kNearMagenta, RGB(255, 0, 0), kMagenta, RGB(255, 255, 255), RGB(0, 0, 0)};
     const std::vector<std::pair<COLORREF, COLORREF>> dcColours{
         {RGB(255, 255, 255), RGB(0, 0, 0)},
         {RGB(0, 0, 0), RGB(255, 255, 255)},
         {RGB(12, 200, 99), RGB(250, 3, 128)},
     };
-    const std::vector<COLORREF> backdrop{RGB(1, 2, 3), RGB(200, 100, 50), RGB(0, 0, 0),
-                                         RGB(255, 255, 255), RGB(90, 90, 90), RGB(33, 66, 99)};
+    const std::vector<COLORREF> backdrop{
+        RGB(1, 2, 3), RGB(200, 100, 50), RGB(0, 0, 0), RGB(255, 255, 255), RGB(90, 90, 90), RGB(33, 66, 99)};
     for (const auto& [bk, text] : dcColours) {
         CBitmap source = MakeBitmap(6, 1, row);
         MemoryCanvas canvas(6, 1, kDest);

@@ -16,10 +16,7 @@ HBITMAP CreateDib(int width, int height, void** bits)
     return CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, bits, nullptr, 0);
 }
 
-DWORD ToDibPixel(COLORREF c)
-{
-    return (DWORD(GetRValue(c)) << 16) | (DWORD(GetGValue(c)) << 8) | GetBValue(c);
-}
+DWORD ToDibPixel(COLORREF c) { return (DWORD(GetRValue(c)) << 16) | (DWORD(GetGValue(c)) << 8) | GetBValue(c); }
 
 } // namespace
 
@@ -32,10 +29,7 @@ MemoryCanvas::MemoryCanvas(int width, int height, COLORREF fill)
     dc.FillSolidRect(0, 0, width, height, fill);
 }
 
-MemoryCanvas::~MemoryCanvas()
-{
-    dc.SelectObject(previous);
-}
+MemoryCanvas::~MemoryCanvas() { dc.SelectObject(previous); }
 
 CBitmap MakeBitmap(int width, int height, const std::vector<COLORREF>& pixels)
 {

@@ -71,8 +71,19 @@ TEST(ScreenReadBack, PixelsPaintedByARealWindowAreOnTheScreen)
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "VantikScreenReadBack";
     RegisterClassA(&wc);
-    HWND hwnd = CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "read back", WS_POPUP | WS_VISIBLE,
-                                300, 200, 120, 80, nullptr, nullptr, wc.hInstance, nullptr);
+    HWND hwnd = CreateWindowExA(
+        WS_EX_TOPMOST,
+        wc.lpszClassName,
+        "read back",
+        WS_POPUP | WS_VISIBLE,
+        300,
+        200,
+        120,
+        80,
+        nullptr,
+        nullptr,
+        wc.hInstance,
+        nullptr);
     ASSERT_NE(hwnd, nullptr);
     UpdateWindow(hwnd);
 

@@ -13,8 +13,8 @@
 
 namespace {
 
-const std::vector<COLORREF> kPattern{RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255),
-                                     RGB(255, 0, 255), RGB(254, 0, 255), RGB(12, 34, 56)};
+const std::vector<COLORREF> kPattern{
+    RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 0, 255), RGB(254, 0, 255), RGB(12, 34, 56)};
 
 std::wstring TempFile(const wchar_t* name)
 {

@@ -15,8 +15,8 @@ bool Equal(const RECT& a, const RECT& b)
 {
     if (Equal(actual, RECT{l, t, r, b}))
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "got (" << actual.left << "," << actual.top << ","
-                                         << actual.right << "," << actual.bottom << ")";
+    return ::testing::AssertionFailure() << "got (" << actual.left << "," << actual.top << "," << actual.right << ","
+                                         << actual.bottom << ")";
 }
 
 TEST(FrameGeometry, DefaultFrameLayout)
@@ -97,14 +97,17 @@ TEST(FrameGeometry, AFrameOffEveryMonitorIsBroughtWholeOntoTheWorkArea)
     // Larger than the work area: cut to it.
     EXPECT_TRUE(RectIs(frame::BringOntoWorkArea(RECT{2000, 50, 4000, 250}, work), 0, 50, 1024, 250));
     // A work area that does not start at the origin (a monitor on the right).
-    EXPECT_TRUE(RectIs(frame::BringOntoWorkArea(RECT{3000, 900, 3280, 1075}, RECT{1024, 40, 2944, 1080}), 2664,
-                       900, 2944, 1075));
+    EXPECT_TRUE(RectIs(
+        frame::BringOntoWorkArea(RECT{3000, 900, 3280, 1075}, RECT{1024, 40, 2944, 1080}), 2664, 900, 2944, 1075));
 }
 
 TEST(FrameGeometry, ArrowKeysStepOnePixel)
 {
-    const struct { UINT vk; int dx; int dy; } arrows[] = {
-        {VK_LEFT, -1, 0}, {VK_RIGHT, 1, 0}, {VK_UP, 0, -1}, {VK_DOWN, 0, 1}};
+    const struct {
+        UINT vk;
+        int dx;
+        int dy;
+    } arrows[] = {{VK_LEFT, -1, 0}, {VK_RIGHT, 1, 0}, {VK_UP, 0, -1}, {VK_DOWN, 0, 1}};
     for (const auto& a : arrows) {
         const frame::ArrowStep step = frame::ArrowStepFor(a.vk);
         EXPECT_TRUE(step.isArrow);

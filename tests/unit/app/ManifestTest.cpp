@@ -32,8 +32,10 @@ TEST(Manifest, BindsCommonControls6AndDeclaresDpiAwareness)
     const std::string manifest = ProgramManifest();
     EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos) << manifest;
     EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos) << manifest;
-    EXPECT_NE(manifest.find("<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm</dpiAware>"),
-              std::string::npos) << manifest;
+    EXPECT_NE(
+        manifest.find("<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm</dpiAware>"),
+        std::string::npos)
+        << manifest;
     EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos) << manifest;
 }
 
@@ -45,7 +47,8 @@ TEST(Manifest, DeclaresWindows7To11AsSupported)
     const std::string manifest = ProgramManifest();
     EXPECT_NE(manifest.find("<compatibility xmlns=\"urn:schemas-microsoft-com:compatibility.v1\">"), std::string::npos)
         << manifest;
-    for (const char* id : {"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}" /* 7 */, "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}" /* 8 */,
+    for (const char* id : {"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}" /* 7 */,
+                           "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}" /* 8 */,
                            "{1f676c76-80e1-4239-95bb-83d0f6d0da78}" /* 8.1 */,
                            "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}" /* 10 and 11 */})
         EXPECT_NE(manifest.find(std::string("<supportedOS Id=\"") + id + "\"/>"), std::string::npos) << id;

@@ -56,8 +56,19 @@ HWND ShowPattern(const char* className, int x, int y)
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = className;
     RegisterClassA(&wc);
-    HWND hwnd = CreateWindowExA(WS_EX_TOPMOST, className, className, WS_POPUP | WS_VISIBLE, x, y, 120, 80, nullptr,
-                                nullptr, wc.hInstance, nullptr);
+    HWND hwnd = CreateWindowExA(
+        WS_EX_TOPMOST,
+        className,
+        className,
+        WS_POPUP | WS_VISIBLE,
+        x,
+        y,
+        120,
+        80,
+        nullptr,
+        nullptr,
+        wc.hInstance,
+        nullptr);
     if (hwnd == nullptr)
         return nullptr;
     UpdateWindow(hwnd);
@@ -96,8 +107,8 @@ std::vector<COLORREF> FilePixels(const std::wstring& path)
 
 std::string Utf8(const std::wstring& text)
 {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<size_t>(size), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &utf8[0], size, nullptr, nullptr);
     return utf8;
@@ -167,8 +178,8 @@ TEST(ScreenCapture, DeliversTheAreaToClipboardFileAndPaintWithGdiplusOnlyDuringI
 
     const std::string started = paint.WaitForStart();
     EXPECT_NE(started.find("mspaint"), std::string::npos) << started;
-    EXPECT_NE(started.find(Utf8(L"\"" + output + L"\"")), std::string::npos) << "Paint was not given the quoted path: "
-                                                                           << started;
+    EXPECT_NE(started.find(Utf8(L"\"" + output + L"\"")), std::string::npos)
+        << "Paint was not given the quoted path: " << started;
     DestroyWindow(hwnd);
     DeleteFileW(output.c_str());
 }
@@ -202,8 +213,7 @@ TEST(ScreenCapture, AnAreaPastTheScreensEdgeKeepsItsVisiblePixels)
 // CloseClipboard.
 class ClipboardEmptiedAfterHandOver {
 public:
-    ClipboardEmptiedAfterHandOver()
-        : m_patch("user32.dll", "CloseClipboard", reinterpret_cast<void*>(&CloseThenEmpty))
+    ClipboardEmptiedAfterHandOver() : m_patch("user32.dll", "CloseClipboard", reinterpret_cast<void*>(&CloseThenEmpty))
     {
         s_pThis = this;
     }
@@ -263,8 +273,7 @@ TEST(ScreenCapture, TheFileKeepsTheAreaWhenTheClipboardIsEmptiedRightAfterTheHan
 // lives.
 class TemporaryFolderSetTo {
 public:
-    explicit TemporaryFolderSetTo(const std::wstring& folder)
-        : m_tmp(Get(L"TMP")), m_temp(Get(L"TEMP"))
+    explicit TemporaryFolderSetTo(const std::wstring& folder) : m_tmp(Get(L"TMP")), m_temp(Get(L"TEMP"))
     {
         SetEnvironmentVariableW(L"TMP", folder.c_str());
         SetEnvironmentVariableW(L"TEMP", folder.c_str());
@@ -343,9 +352,10 @@ public:
         m_program = m_folder + L"\\mspaint.exe";
         CloseHandle(CreateFileW(m_program.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
         DWORD disposition = 0;
-        m_created = RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &m_key,
-                                    &disposition) == ERROR_SUCCESS &&
-                    disposition == REG_CREATED_NEW_KEY;
+        m_created =
+            RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &m_key, &disposition) ==
+                ERROR_SUCCESS &&
+            disposition == REG_CREATED_NEW_KEY;
     }
     ~RegisteredPaint()
     {
@@ -412,8 +422,8 @@ TEST(PaintProgram, IsStartedByItsFullPathInTheSystemFolderOrWhereItIsRegistered)
     // quotes as installers write it; a registered bare name is no path.
     const RegisteredPaint registered;
     ASSERT_TRUE(registered.Created());
-    const ImportPatch noPaintInSystem("kernel32.dll", "GetSystemDirectoryW",
-                                      reinterpret_cast<void*>(&SystemFolderWithoutPaint));
+    const ImportPatch noPaintInSystem(
+        "kernel32.dll", "GetSystemDirectoryW", reinterpret_cast<void*>(&SystemFolderWithoutPaint));
     ASSERT_TRUE(noPaintInSystem.Applied());
     ASSERT_TRUE(registered.Set(L"\"" + registered.Program() + L"\""));
     OpenInPaint(L"C:\\x.bmp");

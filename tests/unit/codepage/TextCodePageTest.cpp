@@ -193,8 +193,9 @@ TEST(TextCodePage, HotKeyHelpShowsItsTextsAsGbk)
     ::SetTimer(nullptr, 0, 50, ReadAndCloseBox);
     ShowHotKeyHelp(::GetModuleHandleW(nullptr), nullptr, IDI_VANTIK, kHotKeyHelpCaption, kHotKeyHelpText);
     EXPECT_EQ(g_boxCaption, L"快捷键");
-    EXPECT_EQ(g_boxText, L"←  向左移动   →  向右移动\r\n↑  向上移动   ↓  向下移动\r\n\r\n"
-                         L"按下Shift +方向键 改变窗口大小\r\nCtrl +C --- 截图");
+    EXPECT_EQ(g_boxText,
+              L"←  向左移动   →  向右移动\r\n↑  向上移动   ↓  向下移动\r\n\r\n"
+              L"按下Shift +方向键 改变窗口大小\r\nCtrl +C --- 截图");
 }
 
 } // namespace

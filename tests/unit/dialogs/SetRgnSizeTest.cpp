@@ -54,10 +54,7 @@ private:
     static inline bool s_done = false;
 };
 
-HWND Item(CWnd& dlg, int id)
-{
-    return ::GetDlgItem(dlg.m_hWnd, id);
-}
+HWND Item(CWnd& dlg, int id) { return ::GetDlgItem(dlg.m_hWnd, id); }
 
 std::string TextOf(HWND hWnd)
 {
@@ -78,10 +75,7 @@ std::string ChildRect(CWnd& dlg, int id)
     return tbtest::RectText(r);
 }
 
-std::string Box(int x, int y, int cx, int cy)
-{
-    return tbtest::RectText(RECT{x, y, x + cx, y + cy});
-}
+std::string Box(int x, int y, int cx, int cy) { return tbtest::RectText(RECT{x, y, x + cx, y + cy}); }
 
 const CVelTransButton* TransButton(CWnd& dlg, int id)
 {

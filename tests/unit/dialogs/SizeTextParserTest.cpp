@@ -21,15 +21,15 @@ TEST(SizeTextParser, ReadsLikeAtoiWithinTheRangeOfInt)
         {"0", 0},
         {"", 0},
         {"abc", 0},
-        {"  42abc", 42},           // pasted: leading blanks, trailing letters
-        {"\t\n\v\f\r 7", 7},       // every white space atoi skips
+        {"  42abc", 42},     // pasted: leading blanks, trailing letters
+        {"\t\n\v\f\r 7", 7}, // every white space atoi skips
         {"+15", 15},
         {"-15", -15},
-        {"- 5", 0},                // nothing may stand between sign and digits
+        {"- 5", 0}, // nothing may stand between sign and digits
         {"+-5", 0},
         {"007", 7},
         {"12 34", 12},
-        {"\xBF\xED 9", 0},         // GBK text before the digits is no white space
+        {"\xBF\xED 9", 0}, // GBK text before the digits is no white space
         {"2147483647", INT_MAX},
         {"-2147483648", INT_MIN},
     };

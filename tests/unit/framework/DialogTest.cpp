@@ -23,8 +23,7 @@ TEST(FrameworkDialog, PreSubclassWindowComesBeforeCreationSizeAndInitDialog)
             RECT client{};
             d.GetWindowRect(&window);
             d.GetClientRect(&client);
-            noFrameAtInit = window.right - window.left == client.right &&
-                            window.bottom - window.top == client.bottom;
+            noFrameAtInit = window.right - window.left == client.right && window.bottom - window.top == client.bottom;
             d.EndDialog(5);
         };
         EXPECT_EQ(dlg.DoModal(), 5);
@@ -76,10 +75,14 @@ TEST(FrameworkDialog, EnterEscapeAndCloseEndTheDialog)
         const char* handler;
     };
     const Case cases[] = {
-        {"Enter", [](CRecordingDialog& d) { ::PostMessageA(d.m_edit.m_hWnd, WM_KEYDOWN, VK_RETURN, 0x001C0001); },
-         IDOK, "OnOK"},
-        {"Escape", [](CRecordingDialog& d) { ::PostMessageA(d.m_edit.m_hWnd, WM_KEYDOWN, VK_ESCAPE, 0x00010001); },
-         IDCANCEL, "OnCancel"},
+        {"Enter",
+         [](CRecordingDialog& d) { ::PostMessageA(d.m_edit.m_hWnd, WM_KEYDOWN, VK_RETURN, 0x001C0001); },
+         IDOK,
+         "OnOK"},
+        {"Escape",
+         [](CRecordingDialog& d) { ::PostMessageA(d.m_edit.m_hWnd, WM_KEYDOWN, VK_ESCAPE, 0x00010001); },
+         IDCANCEL,
+         "OnCancel"},
         {"WM_CLOSE", [](CRecordingDialog& d) { d.PostMessage(WM_CLOSE); }, IDCANCEL, "OnCancel"},
     };
     for (UINT id : kTemplates) {

@@ -62,10 +62,7 @@ protected:
         log.push_back("base OnMove " + std::to_string(x) + "," + std::to_string(y));
         CWnd::OnMove(x, y);
     }
-    void OnTimer(UINT_PTR nIDEvent)
-    {
-        log.push_back("base OnTimer " + std::to_string(nIDEvent));
-    }
+    void OnTimer(UINT_PTR nIDEvent) { log.push_back("base OnTimer " + std::to_string(nIDEvent)); }
 };
 
 class CDerivedWindow : public CBaseWindow {

@@ -55,7 +55,7 @@ void ArmCommandHandlers(CRecordingDialog& dlg, std::vector<int>& completed)
             AfxThrowResourceException();
         case 51: {
             CClientDC dc(DeadWindow()); // the screen-read failure path
-            completed.push_back(51);          // not reached
+            completed.push_back(51);    // not reached
             return TRUE;
         }
         case 52:

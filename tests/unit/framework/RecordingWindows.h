@@ -39,8 +39,7 @@ protected:
 
 class CRecordingDialog : public CDialog {
 public:
-    explicit CRecordingDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr)
-        : CDialog(nIDTemplate, pParentWnd) {}
+    explicit CRecordingDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr) : CDialog(nIDTemplate, pParentWnd) {}
 
     EventLog events;
     std::vector<UINT> messages;
@@ -51,10 +50,10 @@ public:
     CRecordingEdit m_edit;
 
     // Hooks a test fills in.
-    std::function<void(CRecordingDialog&)> onInit;                     // end of OnInitDialog
-    std::function<void(CRecordingDialog&, UINT, WPARAM)> onApp;         // WM_APP and above
+    std::function<void(CRecordingDialog&)> onInit;              // end of OnInitDialog
+    std::function<void(CRecordingDialog&, UINT, WPARAM)> onApp; // WM_APP and above
     std::function<BOOL(CRecordingDialog&, MSG*)> onPreTranslate;
-    std::function<BOOL(CRecordingDialog&, WPARAM, LPARAM)> onCommand;  // TRUE: handled
+    std::function<BOOL(CRecordingDialog&, WPARAM, LPARAM)> onCommand; // TRUE: handled
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
     // Modeless, for the tests that drive the dialog step by step.
@@ -77,8 +76,7 @@ protected:
 };
 
 // Index of the first occurrence of value, or -1.
-template <class T>
-int IndexOf(const std::vector<T>& items, const T& value)
+template <class T> int IndexOf(const std::vector<T>& items, const T& value)
 {
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (items[i] == value)

@@ -57,8 +57,8 @@ class ResourcesTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        module_ = LoadLibraryExA(ProgramPath().c_str(), nullptr,
-                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        module_ =
+            LoadLibraryExA(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     }
     static void TearDownTestSuite()
     {
@@ -100,7 +100,7 @@ protected:
         image.height = height;
         image.pixels.resize(width * height);
         for (int y = 0; y < height; ++y) {
-            const BYTE* row = rows + (height - 1 - y) * stride;  // stored bottom-up
+            const BYTE* row = rows + (height - 1 - y) * stride; // stored bottom-up
             for (int x = 0; x < width; ++x)
                 image.pixels[y * width + x] = RGB(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
         }
@@ -114,8 +114,7 @@ HMODULE ResourcesTest::module_ = nullptr;
 
 // The key pixels of a corner square, as (x, y) in a w x h image, for a
 // quarter circle with perRow[k] pixels in the k-th row from the corner.
-std::set<std::pair<int, int>> QuarterCircles(int x0, int y0, int w, int h,
-                                             const std::vector<int>& perRow, bool allFour)
+std::set<std::pair<int, int>> QuarterCircles(int x0, int y0, int w, int h, const std::vector<int>& perRow, bool allFour)
 {
     std::set<std::pair<int, int>> keys;
     for (int corner = 0; corner < (allFour ? 4 : 1); ++corner) {
@@ -132,17 +131,16 @@ std::set<std::pair<int, int>> QuarterCircles(int x0, int y0, int w, int h,
 }
 
 // Every pixel of the area (x0, y0, w, h) is magenta exactly where expected.
-void ExpectKeysExactly(const Image& image, int x0, int y0, int w, int h,
-                       const std::set<std::pair<int, int>>& expected, const char* what)
+void ExpectKeysExactly(const Image& image, int x0, int y0, int w, int h, const std::set<std::pair<int, int>>& expected,
+                       const char* what)
 {
     int wrong = 0;
     for (int y = y0; y < y0 + h; ++y)
         for (int x = x0; x < x0 + w; ++x) {
             const bool key = image.At(x, y) == kMagenta;
             if (key != (expected.count({x, y}) == 1) && ++wrong <= 5)
-                ADD_FAILURE() << what << ": pixel (" << x << ", " << y << ") is "
-                              << Hex(image.At(x, y)) << (key ? ", unexpected key colour"
-                                                             : ", expected the key colour");
+                ADD_FAILURE() << what << ": pixel (" << x << ", " << y << ") is " << Hex(image.At(x, y))
+                              << (key ? ", unexpected key colour" : ", expected the key colour");
         }
     EXPECT_EQ(wrong, 0) << what;
 }
@@ -173,11 +171,17 @@ void ExpectThreeDistinctStates(const Image& strip, int x0, int frameWidth, const
 
 TEST_F(ResourcesTest, BitmapsAre24BitsAtTheirSizesAndLoad)
 {
-    struct Expected { int id, width, height; };
+    struct Expected {
+        int id, width, height;
+    };
     const Expected all[] = {
-        {IDB_FRAME_SKIN, 239, 162},   {IDB_BTN_CLOSE, 87, 22},    {IDB_BTN_CAPTURE, 150, 50},
-        {IDB_BTN_SETSIZE, 114, 35},   {IDB_BTN_HOTKEYHELP, 60, 20},
-        {IDB_CAPTION_BUTTONS, 456, 18}, {IDB_SETRGN_SKIN, 100, 70},
+        {IDB_FRAME_SKIN, 239, 162},
+        {IDB_BTN_CLOSE, 87, 22},
+        {IDB_BTN_CAPTURE, 150, 50},
+        {IDB_BTN_SETSIZE, 114, 35},
+        {IDB_BTN_HOTKEYHELP, 60, 20},
+        {IDB_CAPTION_BUTTONS, 456, 18},
+        {IDB_SETRGN_SKIN, 100, 70},
     };
     for (const Expected& e : all) {
         SCOPED_TRACE("bitmap " + std::to_string(e.id));
@@ -203,8 +207,7 @@ TEST_F(ResourcesTest, FrameSkinWindowIsWhiteExactlyWhereTheViewportLies)
     Image skin = ReadBitmap(IDB_FRAME_SKIN);
     ASSERT_EQ(skin.width, 239);
     const int left = 18, top = 11, right = 157, bottom = 151;
-    EXPECT_EQ(CountColour(skin, left, top, right - left, bottom - top, kWhite),
-              (right - left) * (bottom - top));
+    EXPECT_EQ(CountColour(skin, left, top, right - left, bottom - top, kWhite), (right - left) * (bottom - top));
     for (int x = left - 1; x <= right; ++x) {
         EXPECT_NE(skin.At(x, top - 1), kWhite) << "ring above, x " << x;
         EXPECT_NE(skin.At(x, bottom), kWhite) << "ring below, x " << x;
@@ -221,11 +224,14 @@ TEST_F(ResourcesTest, FrameSkinShowsEachButtonsPictureWhereThePanelPutsIt)
 {
     Image skin = ReadBitmap(IDB_FRAME_SKIN);
     ASSERT_EQ(skin.width, 239);
-    struct Place { int id, left, top, width, height; };
+    struct Place {
+        int id, left, top, width, height;
+    };
     const Place help{IDB_BTN_HOTKEYHELP, 239 - 29, 93, 20, 20};
     const Place places[] = {{IDB_BTN_CLOSE, 239 - 29, 0, 29, 22},
                             {IDB_BTN_CAPTURE, 239 - 67, 23, 50, 50},
-                            {IDB_BTN_SETSIZE, 239 - 62, 75, 38, 35}, help};
+                            {IDB_BTN_SETSIZE, 239 - 62, 75, 38, 35},
+                            help};
     for (const Place& p : places) {
         SCOPED_TRACE("strip " + std::to_string(p.id));
         Image strip = ReadBitmap(p.id);
@@ -234,9 +240,8 @@ TEST_F(ResourcesTest, FrameSkinShowsEachButtonsPictureWhereThePanelPutsIt)
         for (int y = 0; y < p.height; ++y)
             for (int x = 0; x < p.width; ++x) {
                 const int sx = p.left + x, sy = p.top + y;
-                const bool underHelp = p.id != help.id && sx >= help.left &&
-                                       sx < help.left + help.width && sy >= help.top &&
-                                       sy < help.top + help.height;
+                const bool underHelp = p.id != help.id && sx >= help.left && sx < help.left + help.width &&
+                                       sy >= help.top && sy < help.top + help.height;
                 wrong += !underHelp && skin.At(sx, sy) != strip.At(x, y);
             }
         EXPECT_EQ(wrong, 0) << "pixels of the skin that differ from the button's picture";
@@ -247,8 +252,13 @@ TEST_F(ResourcesTest, FrameSkinKeysOnlyQuarterCirclesInItsCorners)
 {
     Image skin = ReadBitmap(IDB_FRAME_SKIN);
     ASSERT_EQ(skin.width, 239);
-    ExpectKeysExactly(skin, 0, 0, skin.width, skin.height,
-                      QuarterCircles(0, 0, skin.width, skin.height, {3, 2, 1}, true), "skin 129");
+    ExpectKeysExactly(skin,
+                      0,
+                      0,
+                      skin.width,
+                      skin.height,
+                      QuarterCircles(0, 0, skin.width, skin.height, {3, 2, 1}, true),
+                      "skin 129");
     EXPECT_EQ(CountColour(skin, 0, 0, skin.width, skin.height, kMagenta), 24);
 }
 
@@ -257,13 +267,13 @@ TEST_F(ResourcesTest, PanelButtonStripsKeyOnlyTheCloseButtonCorner)
     Image close = ReadBitmap(IDB_BTN_CLOSE);
     ASSERT_EQ(close.width, 87);
     for (int i = 0; i < 3; ++i)
-        ExpectKeysExactly(close, i * 29, 0, 29, 22,
-                          QuarterCircles(i * 29, 0, 29, 22, {3, 2, 1}, false), "strip 130");
+        ExpectKeysExactly(close, i * 29, 0, 29, 22, QuarterCircles(i * 29, 0, 29, 22, {3, 2, 1}, false), "strip 130");
     ExpectThreeDistinctStates(close, 0, 29, "strip 130");
 
-    struct Strip { int id, frameWidth; };
-    for (Strip s : {Strip{IDB_BTN_CAPTURE, 50}, Strip{IDB_BTN_SETSIZE, 38},
-                    Strip{IDB_BTN_HOTKEYHELP, 20}}) {
+    struct Strip {
+        int id, frameWidth;
+    };
+    for (Strip s : {Strip{IDB_BTN_CAPTURE, 50}, Strip{IDB_BTN_SETSIZE, 38}, Strip{IDB_BTN_HOTKEYHELP, 20}}) {
         SCOPED_TRACE("strip " + std::to_string(s.id));
         Image strip = ReadBitmap(s.id);
         ASSERT_EQ(strip.width, 3 * s.frameWidth);
@@ -276,8 +286,7 @@ TEST_F(ResourcesTest, RegionDialogSkinHasTitleBandEdgesBodyAndCornerKeys)
 {
     Image skin = ReadBitmap(IDB_SETRGN_SKIN);
     ASSERT_EQ(skin.width, 100);
-    ExpectKeysExactly(skin, 0, 0, 100, 70, QuarterCircles(0, 0, 100, 70, {2, 1}, true),
-                      "skin 135");
+    ExpectKeysExactly(skin, 0, 0, 100, 70, QuarterCircles(0, 0, 100, 70, {2, 1}, true), "skin 135");
     EXPECT_EQ(CountColour(skin, 0, 0, 100, 70, kMagenta), 12);
 
     // Title band, rows 0 to 25: light blue at the top, almost white at the bottom.
@@ -359,8 +368,7 @@ TEST_F(ResourcesTest, IconHas48And32And16PixelImages)
 
     // The platform picks each size out of the group.
     for (int size : {16, 32, 48}) {
-        int id = LookupIconIdFromDirectoryEx(const_cast<BYTE*>(group.data), TRUE, size, size,
-                                             LR_DEFAULTCOLOR);
+        int id = LookupIconIdFromDirectoryEx(const_cast<BYTE*>(group.data), TRUE, size, size, LR_DEFAULTCOLOR);
         RawResource image = Find(id, MAKEINTRESOURCEA(3));
         ASSERT_NE(image.data, nullptr) << size;
         BITMAPINFOHEADER info;
@@ -472,7 +480,10 @@ TEST_F(ResourcesTest, RegionSizeTemplateHoldsTwoNumericEdits)
     EXPECT_EQ(r.SzOrOrd(), L"MS Shell Dlg");
     ASSERT_EQ(h.items, 2);
 
-    struct Item { DWORD id; short x, y; };
+    struct Item {
+        DWORD id;
+        short x, y;
+    };
     for (Item expected : {Item{IDC_EDIT_WIDTH, 21, 24}, Item{IDC_EDIT_HEIGHT, 84, 24}}) {
         SCOPED_TRACE("control " + std::to_string(expected.id));
         r.AlignDword();
@@ -485,8 +496,7 @@ TEST_F(ResourcesTest, RegionSizeTemplateHoldsTwoNumericEdits)
         EXPECT_EQ(r.Short(), 13);
         EXPECT_EQ(r.Dword(), expected.id);
         std::wstring cls = r.SzOrOrd();
-        EXPECT_TRUE(cls == L"#129" || lstrcmpiW(cls.c_str(), L"Edit") == 0)
-            << "window class of an edit box";
+        EXPECT_TRUE(cls == L"#129" || lstrcmpiW(cls.c_str(), L"Edit") == 0) << "window class of an edit box";
         EXPECT_EQ(r.SzOrOrd(), L"") << "no text";
         EXPECT_EQ(r.Word(), 0) << "no creation data";
     }
@@ -535,4 +545,4 @@ TEST(VersionResource, NamesTheProductAndCarriesTheProjectsVersion)
     EXPECT_EQ(text("OriginalFilename"), "vantik.exe");
 }
 
-}  // namespace
+} // namespace

@@ -28,8 +28,7 @@ TEST(CaptionButtonLayout, RegionSizeDialogWithoutMaximiseButton)
 {
     const auto& m = skintest::kRegionSizeCaption;
     for (bool maximised : {false, true}) {
-        const CaptionButtonRects r =
-            LayoutCaptionButtons(m, skintest::kRegionSizeClient, maximised, false);
+        const CaptionButtonRects r = LayoutCaptionButtons(m, skintest::kRegionSizeClient, maximised, false);
         EXPECT_FALSE(r.hasMax);
         EXPECT_EQ(r.close, (RECT{162, 0, 200, 18})) << maximised;
         EXPECT_EQ(r.min, (RECT{123, 0, 161, 18})) << "spacing 1 left of close";
@@ -75,8 +74,7 @@ TEST(SystemMenu, ItemStatesFollowTheWindowState)
         for (int i = 0; i < 5; ++i) {
             EXPECT_EQ(items[i].command, commands[i]);
             EXPECT_EQ(items[i].flags, flags[i])
-                << "state " << static_cast<int>(c.state) << ", resizable " << c.resizable
-                << ", item " << i;
+                << "state " << static_cast<int>(c.state) << ", resizable " << c.resizable << ", item " << i;
         }
     }
     EXPECT_EQ(WindowStateOf(true, true), WindowState::Maximised);
@@ -86,8 +84,7 @@ TEST(SystemMenu, ItemStatesFollowTheWindowState)
 
 TEST(SystemMenu, OpensBelowTheTitleBarAndNotAgainWithin300ms)
 {
-    EXPECT_EQ(SystemMenuPoint(RECT{100, 200, 380, 375}, frame::kSkinSlices),
-              (POINT{118, 211}));
+    EXPECT_EQ(SystemMenuPoint(RECT{100, 200, 380, 375}, frame::kSkinSlices), (POINT{118, 211}));
 
     EXPECT_TRUE(SystemMenuMayOpen(5000, 0));
     EXPECT_FALSE(SystemMenuMayOpen(5299, 5000));

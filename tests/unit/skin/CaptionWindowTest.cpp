@@ -120,8 +120,8 @@ TEST(CaptionButtonsWindow, MaximisingHandsTheTopmostPlaceToTheTaskbar)
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "Shell_TrayWnd";
     RegisterClassA(&wc);
-    HWND standIn = CreateWindowExA(0, "Shell_TrayWnd", "", WS_POPUP | WS_VISIBLE, 0, 738, 1024, 30,
-                                   nullptr, nullptr, wc.hInstance, nullptr);
+    HWND standIn = CreateWindowExA(
+        0, "Shell_TrayWnd", "", WS_POPUP | WS_VISIBLE, 0, 738, 1024, 30, nullptr, nullptr, wc.hInstance, nullptr);
     ASSERT_NE(standIn, nullptr);
     // Wine's own desktop process may have a window of that class as well;
     // whichever the lookup finds is the one to be raised.
@@ -161,10 +161,7 @@ struct MenuWatch {
 };
 MenuWatch* g_watch = nullptr;
 
-UINT StateOf(HMENU menu, UINT command)
-{
-    return GetMenuState(menu, command, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED);
-}
+UINT StateOf(HMENU menu, UINT command) { return GetMenuState(menu, command, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED); }
 
 // Runs inside the menu's own loop: notes the open menu and closes it.
 void CALLBACK WatchMenu(HWND, UINT, UINT_PTR, DWORD)

@@ -33,7 +33,4 @@ inline std::ostream& operator<<(std::ostream& os, const RECT& r)
     return os << '(' << r.left << ',' << r.top << ',' << r.right << ',' << r.bottom << ')';
 }
 inline bool operator==(const POINT& a, const POINT& b) { return a.x == b.x && a.y == b.y; }
-inline std::ostream& operator<<(std::ostream& os, const POINT& p)
-{
-    return os << '(' << p.x << ',' << p.y << ')';
-}
+inline std::ostream& operator<<(std::ostream& os, const POINT& p) { return os << '(' << p.x << ',' << p.y << ')'; }

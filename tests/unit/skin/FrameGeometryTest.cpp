@@ -15,8 +15,7 @@ using skintest::kRegionSizeClient;
 
 std::string Text(const SkinSlice& s)
 {
-    return std::to_string(s.x) + ',' + std::to_string(s.y) + ' ' + std::to_string(s.cx) + 'x' +
-           std::to_string(s.cy);
+    return std::to_string(s.x) + ',' + std::to_string(s.y) + ' ' + std::to_string(s.cx) + 'x' + std::to_string(s.cy);
 }
 
 // The two skins' slices as documented, stated here on their own: a change
@@ -24,11 +23,23 @@ std::string Text(const SkinSlice& s)
 TEST(SkinSlices, TheDialogsCutTheirSkinsAsDocumented)
 {
     const SkinSlice captureFrame[kSliceCount] = {
-        {0, 0, 30, 11},     {30, 0, 10, 11},  {148, 0, 91, 11}, {0, 23, 18, 12},
-        {157, 114, 82, 17}, {0, 145, 31, 17}, {31, 145, 5, 17}, {154, 145, 85, 17}};
+        {0, 0, 30, 11},
+        {30, 0, 10, 11},
+        {148, 0, 91, 11},
+        {0, 23, 18, 12},
+        {157, 114, 82, 17},
+        {0, 145, 31, 17},
+        {31, 145, 5, 17},
+        {154, 145, 85, 17}};
     const SkinSlice regionSizeDialog[kSliceCount] = {
-        {0, 0, 20, 26}, {26, 0, 3, 26}, {60, 0, 40, 26}, {0, 26, 2, 5},
-        {98, 26, 2, 5}, {0, 68, 15, 2}, {15, 68, 5, 2}, {91, 68, 9, 2}};
+        {0, 0, 20, 26},
+        {26, 0, 3, 26},
+        {60, 0, 40, 26},
+        {0, 26, 2, 5},
+        {98, 26, 2, 5},
+        {0, 68, 15, 2},
+        {15, 68, 5, 2},
+        {91, 68, 9, 2}};
     for (int i = 0; i < kSliceCount; ++i) {
         EXPECT_EQ(Text(frame::kSkinSlices.items[i]), Text(captureFrame[i])) << "slice " << i;
         EXPECT_EQ(Text(rgnsize::kSkinSlices.items[i]), Text(regionSizeDialog[i])) << "slice " << i;
@@ -52,26 +63,17 @@ TEST(HitTestFrame, CaptureFrameSlicesIn280x175)
 {
     const SkinSlices& s = frame::kSkinSlices;
     const std::pair<POINT, int> cases[] = {
-        {{20, 5}, kHitMenuSpot},
-        {{37, 5}, kHitMenuSpot},
-        {{38, 5}, HTCAPTION},     // menu spot's right edge is exclusive
-        {{200, 5}, HTCAPTION},    // title band comes before the top-right corner
-        {{261, 5}, HTCAPTION},
-        {{262, 5}, HTTOPRIGHT},   // band is inset by the left width on the right too
-        {{10, 1}, HTTOPLEFT},
-        {{17, 5}, HTTOPLEFT},
-        {{100, 1}, HTTOP},
-        {{270, 1}, HTTOPRIGHT},
-        {{1, 50}, HTLEFT},
-        {{5, 50}, HTCLIENT},      // side edges are only 3 pixels wide
-        {{279, 50}, HTRIGHT},
-        {{276, 50}, HTCLIENT},
-        {{150, 90}, HTCLIENT},
-        {{10, 170}, HTBOTTOMLEFT},
-        {{150, 174}, HTBOTTOM},
-        {{150, 171}, HTCLIENT},
-        {{279, 170}, HTBOTTOMRIGHT},
-        {{280, 170}, HTCLIENT},   // outside the client area
+        {{20, 5}, kHitMenuSpot},     {{37, 5}, kHitMenuSpot},
+        {{38, 5}, HTCAPTION},                                // menu spot's right edge is exclusive
+        {{200, 5}, HTCAPTION},                               // title band comes before the top-right corner
+        {{261, 5}, HTCAPTION},       {{262, 5}, HTTOPRIGHT}, // band is inset by the left width on the right too
+        {{10, 1}, HTTOPLEFT},        {{17, 5}, HTTOPLEFT},
+        {{100, 1}, HTTOP},           {{270, 1}, HTTOPRIGHT},
+        {{1, 50}, HTLEFT},           {{5, 50}, HTCLIENT}, // side edges are only 3 pixels wide
+        {{279, 50}, HTRIGHT},        {{276, 50}, HTCLIENT},
+        {{150, 90}, HTCLIENT},       {{10, 170}, HTBOTTOMLEFT},
+        {{150, 174}, HTBOTTOM},      {{150, 171}, HTCLIENT},
+        {{279, 170}, HTBOTTOMRIGHT}, {{280, 170}, HTCLIENT}, // outside the client area
     };
     for (const auto& [p, code] : cases)
         EXPECT_EQ(HitTestFrame(s, kCaptureClient, p), code) << "at " << p;
@@ -82,9 +84,15 @@ TEST(HitTestFrame, ThinEdgesOfTheRegionSizeDialog)
     // Edges of 2 pixels stay 2 wide; the title band is 26 high.
     const SkinSlices& s = rgnsize::kSkinSlices;
     const std::pair<POINT, int> cases[] = {
-        {{10, 20}, kHitMenuSpot}, {{30, 20}, HTCAPTION}, {{1, 20}, HTTOPLEFT},
-        {{1, 50}, HTLEFT},        {{2, 50}, HTCLIENT},   {{198, 50}, HTRIGHT},
-        {{197, 50}, HTCLIENT},    {{1, 99}, HTBOTTOMLEFT}, {{50, 97}, HTBOTTOM},
+        {{10, 20}, kHitMenuSpot},
+        {{30, 20}, HTCAPTION},
+        {{1, 20}, HTTOPLEFT},
+        {{1, 50}, HTLEFT},
+        {{2, 50}, HTCLIENT},
+        {{198, 50}, HTRIGHT},
+        {{197, 50}, HTCLIENT},
+        {{1, 99}, HTBOTTOMLEFT},
+        {{50, 97}, HTBOTTOM},
         {{199, 99}, HTBOTTOMRIGHT},
     };
     for (const auto& [p, code] : cases)
@@ -159,8 +167,7 @@ TEST(ResizeRect, EveryBorderMovesItsEdgesAndIsClampedToTheMinimum)
     for (const Case& c : cases) {
         const ResizeEdges e = EdgesFollowingMouse(c.code);
         const POINT moved{pressPoint.x + 20, pressPoint.y + 10};
-        const POINT inwards{pressPoint.x + (e.left ? 300 : -300),
-                            pressPoint.y + (e.top ? 300 : -300)};
+        const POINT inwards{pressPoint.x + (e.left ? 300 : -300), pressPoint.y + (e.top ? 300 : -300)};
         EXPECT_EQ(ResizeRect(c.code, press, pressPoint, moved, minSize), c.moved) << c.code;
         EXPECT_EQ(ResizeRect(c.code, press, pressPoint, inwards, minSize), c.clamped) << c.code;
     }
@@ -202,21 +209,19 @@ TEST(FrameRects, InnerRectAndTitleTextRectOfBothDialogs)
 {
     const SkinSlices& capture = frame::kSkinSlices;
     EXPECT_EQ(GetInnerRect(capture, kCaptureClient), (RECT{18, 11, 198, 158}));
-    EXPECT_EQ(GetInnerRect(rgnsize::kSkinSlices, kRegionSizeClient),
-              (RECT{2, 26, 198, 98}));
+    EXPECT_EQ(GetInnerRect(rgnsize::kSkinSlices, kRegionSizeClient), (RECT{2, 26, 198, 98}));
 
     const auto& m = skintest::kCaptureFrameCaption;
     const POINT title{35, 7};
-    EXPECT_EQ(TitleTextRect(capture, kCaptureClient, title, m, true, true),
-              (RECT{35, 7, 176, 11}));
+    EXPECT_EQ(TitleTextRect(capture, kCaptureClient, title, m, true, true), (RECT{35, 7, 176, 11}));
     EXPECT_EQ(TitleTextRect(capture, kCaptureClient, title, m, false, false).right, 226);
     EXPECT_EQ(TitleTextRect(capture, kCaptureClient, title, m, false, true).right, 201);
 
     // Region size dialog: minimise hidden, no maximise button; spacing 1 is
     // reserved twice whatever is shown.
-    EXPECT_EQ(TitleTextRect(rgnsize::kSkinSlices, kRegionSizeClient, POINT{8, 7},
-                            skintest::kRegionSizeCaption, false, false),
-              (RECT{8, 7, 155, 26}));
+    EXPECT_EQ(
+        TitleTextRect(rgnsize::kSkinSlices, kRegionSizeClient, POINT{8, 7}, skintest::kRegionSizeCaption, false, false),
+        (RECT{8, 7, 155, 26}));
     EXPECT_EQ(SubtitleRect(capture, kCaptureClient, POINT{40, 2}), (RECT{40, 2, 280, 11}));
 }
 
@@ -239,8 +244,7 @@ TEST(FramePainting, PartsCoverTheFrameInPaintOrder)
 }
 
 // The three pieces of a band, as (slice, x, cx, height, stretch).
-void ExpectBand(const PartTransfers& t, Slice first, int middleX, int middleCx, int lastX,
-                int height)
+void ExpectBand(const PartTransfers& t, Slice first, int middleX, int middleCx, int lastX, int height)
 {
     ASSERT_EQ(t.count, 3);
     const Slice middle = static_cast<Slice>(static_cast<int>(first) + 1);
@@ -263,10 +267,8 @@ void ExpectBand(const PartTransfers& t, Slice first, int middleX, int middleCx, 
 TEST(FramePainting, TopAndBottomBandsTileTheirPart)
 {
     const SkinSlices& s = frame::kSkinSlices;
-    ExpectBand(FramePartTransfers(s, FramePart::Top, SIZE{280, 11}), Slice::TopLeft, 30, 159,
-               189, 11);
-    ExpectBand(FramePartTransfers(s, FramePart::Bottom, SIZE{280, 17}), Slice::BottomLeft, 31,
-               164, 195, 17);
+    ExpectBand(FramePartTransfers(s, FramePart::Top, SIZE{280, 11}), Slice::TopLeft, 30, 159, 189, 11);
+    ExpectBand(FramePartTransfers(s, FramePart::Bottom, SIZE{280, 17}), Slice::BottomLeft, 31, 164, 195, 17);
 
     // At the skin's own size every column of the band comes from the same
     // column of the skin: the stretched middle is exactly as wide as the gap
@@ -329,8 +331,8 @@ TEST(WindowRegion, CornerKeyPixelsOfTheSkinCutTheWindowCorners)
     for (const POINT& p : cut)
         window.insert({p.x, p.y});
     EXPECT_EQ(window.size(), 24u) << "each window pixel is cut once";
-    const std::pair<int, int> corners[] = {{0, 0},   {2, 0},     {0, 2},     {279, 0},
-                                           {277, 0}, {0, 174},   {279, 174}, {278, 173}};
+    const std::pair<int, int> corners[] = {
+        {0, 0}, {2, 0}, {0, 2}, {279, 0}, {277, 0}, {0, 174}, {279, 174}, {278, 173}};
     for (const auto& p : corners)
         EXPECT_EQ(window.count(p), 1u) << p.first << ',' << p.second;
     EXPECT_EQ(window.count({3, 0}), 0u);

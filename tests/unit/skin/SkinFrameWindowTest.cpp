@@ -100,8 +100,9 @@ TEST(SkinnedFrameWindow, NoPlatformFrameAndTheRegionLosesOnlyCornerPixelsAndTheH
         return screen.at(wr.left + 10, wr.top + 20) == sd::kSliceColour[0] &&
                screen.at(wr.left + 3, wr.top + 100) == sd::kSliceColour[3];
     });
-    EXPECT_TRUE(shown) << "screen shows " << ColourText(screen.at(wr.left + 10, wr.top + 20)) << " in the title band and "
-                       << ColourText(screen.at(wr.left + 3, wr.top + 100)) << " on the left edge";
+    EXPECT_TRUE(shown) << "screen shows " << ColourText(screen.at(wr.left + 10, wr.top + 20))
+                       << " in the title band and " << ColourText(screen.at(wr.left + 3, wr.top + 100))
+                       << " on the left edge";
     dlg->DestroyWindow();
 }
 
@@ -140,11 +141,24 @@ TEST(SkinnedFrameWindow, FramePartsArePaintedFromTheirSlices)
         int x, y;
         COLORREF colour;
     } probes[] = {
-        {6, 12, c[0]},       {29, 12, c[0]},       {30, 12, c[1]},      {w - 41, 12, c[1]},
-        {w - 40, 12, c[2]},  {w - 1, 23, c[2]},    {0, 24, c[3]},       {5, h - 11, c[3]},
-        {6, 100, sd::kInnerColour},  {w - 7, 100, sd::kInnerColour},  {w - 6, 24, c[4]},
-        {w - 1, h - 11, c[4]},  {3, h - 10, c[5]},  {19, h - 1, c[5]},  {20, h - 5, c[6]},
-        {w - 41, h - 5, c[6]},  {w - 40, h - 5, c[7]},  {w - 4, h - 1, c[7]},
+        {6, 12, c[0]},
+        {29, 12, c[0]},
+        {30, 12, c[1]},
+        {w - 41, 12, c[1]},
+        {w - 40, 12, c[2]},
+        {w - 1, 23, c[2]},
+        {0, 24, c[3]},
+        {5, h - 11, c[3]},
+        {6, 100, sd::kInnerColour},
+        {w - 7, 100, sd::kInnerColour},
+        {w - 6, 24, c[4]},
+        {w - 1, h - 11, c[4]},
+        {3, h - 10, c[5]},
+        {19, h - 1, c[5]},
+        {20, h - 5, c[6]},
+        {w - 41, h - 5, c[6]},
+        {w - 40, h - 5, c[7]},
+        {w - 4, h - 1, c[7]},
     };
     for (const auto& p : probes)
         EXPECT_EQ(at(p.x, p.y), ColourText(p.colour)) << "at (" << p.x << "," << p.y << ")";
@@ -191,10 +205,18 @@ TEST(SkinnedFrameWindow, SizingCursorsOnlyOnBordersOfAResizableNormalWindow)
     ASSERT_NE(dlg, nullptr);
     const int w = 320, h = 240;
     const std::pair<POINT, const char*> cases[] = {
-        {{1, 120}, "sizewe"},       {{w - 1, 120}, "sizewe"},   {{160, 1}, "sizens"},
-        {{160, h - 1}, "sizens"},   {{3, 1}, "sizenwse"},       {{w - 3, h - 2}, "sizenwse"},
-        {{w - 4, 1}, "sizenesw"},   {{3, h - 2}, "sizenesw"},   {{160, 120}, "arrow"},
-        {{100, 12}, "arrow"},       {{10, 12}, "arrow"},        {{4, 120}, "arrow"},
+        {{1, 120}, "sizewe"},
+        {{w - 1, 120}, "sizewe"},
+        {{160, 1}, "sizens"},
+        {{160, h - 1}, "sizens"},
+        {{3, 1}, "sizenwse"},
+        {{w - 3, h - 2}, "sizenwse"},
+        {{w - 4, 1}, "sizenesw"},
+        {{3, h - 2}, "sizenesw"},
+        {{160, 120}, "arrow"},
+        {{100, 12}, "arrow"},
+        {{10, 12}, "arrow"},
+        {{4, 120}, "arrow"},
     };
     for (const auto& [p, name] : cases)
         EXPECT_EQ(CursorAt(*dlg, p), name) << "at (" << p.x << "," << p.y << ")";
@@ -202,8 +224,8 @@ TEST(SkinnedFrameWindow, SizingCursorsOnlyOnBordersOfAResizableNormalWindow)
     // A child over the right border band takes the pointer there; the bare
     // border just below it keeps its sizing cursor. SS_NOTIFY makes the
     // static a hit target rather than transparent.
-    HWND child = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_NOTIFY, w - 6, 100, 6, 20, dlg->m_hWnd,
-                                 nullptr, nullptr, nullptr);
+    HWND child = CreateWindowExA(
+        0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_NOTIFY, w - 6, 100, 6, 20, dlg->m_hWnd, nullptr, nullptr, nullptr);
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(CursorAt(*dlg, POINT{w - 2, 110}), "arrow") << "a sizing cursor over the child";
     EXPECT_EQ(CursorAt(*dlg, POINT{w - 2, 125}), "sizewe");
@@ -516,7 +538,7 @@ TEST(SkinnedFrameWindow, TitleDoubleClickMaximisesToTheWorkAreaAndRestores)
     const RECT normal = WindowRect(*dlg);
     auto dblclk = [&](int x, int y) { dlg->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(x, y)); };
 
-    dblclk(10, 12); // the menu spot
+    dblclk(10, 12);   // the menu spot
     dblclk(160, 120); // client area
     EXPECT_FALSE(dlg->IsZoomed());
 
@@ -524,12 +546,13 @@ TEST(SkinnedFrameWindow, TitleDoubleClickMaximisesToTheWorkAreaAndRestores)
     ASSERT_TRUE(dlg->IsZoomed());
     RECT work{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    const RECT maximised{work.left - sd::kLeftWidth, work.top - 3, work.right + sd::kRightWidth,
-                         work.bottom + sd::kBottomHeight};
+    const RECT maximised{
+        work.left - sd::kLeftWidth, work.top - 3, work.right + sd::kRightWidth, work.bottom + sd::kBottomHeight};
     EXPECT_EQ(WindowRect(*dlg), maximised);
     // The region follows the maximised size.
-    EXPECT_EQ(AsSet(PixelsOutsideRegion(dlg->m_hWnd, maximised.right - maximised.left, maximised.bottom - maximised.top)),
-              CornerCuts(maximised.right - maximised.left, maximised.bottom - maximised.top));
+    EXPECT_EQ(
+        AsSet(PixelsOutsideRegion(dlg->m_hWnd, maximised.right - maximised.left, maximised.bottom - maximised.top)),
+        CornerCuts(maximised.right - maximised.left, maximised.bottom - maximised.top));
 
     dblclk(100, 12);
     EXPECT_FALSE(dlg->IsZoomed());

@@ -1,7 +1,7 @@
 #include "tests/unit/skin/SkinWindowTestSupport.h"
 
-#include "tests/unit/PixelTestSupport.h"
 #include "tests/unit/MessagePump.h"
+#include "tests/unit/PixelTestSupport.h"
 
 #include <commctrl.h>
 
@@ -57,8 +57,13 @@ std::string WindowRectText(HWND hWnd)
     RECT r{};
     ::GetWindowRect(hWnd, &r);
     char text[80];
-    std::snprintf(text, sizeof text, "(%ld,%ld,%ld,%ld)", static_cast<long>(r.left), static_cast<long>(r.top),
-                  static_cast<long>(r.right), static_cast<long>(r.bottom));
+    std::snprintf(text,
+                  sizeof text,
+                  "(%ld,%ld,%ld,%ld)",
+                  static_cast<long>(r.left),
+                  static_cast<long>(r.top),
+                  static_cast<long>(r.right),
+                  static_cast<long>(r.bottom));
     return text;
 }
 

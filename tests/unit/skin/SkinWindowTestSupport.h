@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-
 // Helpers for the skin's tests in real windows on the rig's display.
 namespace skintest {
 

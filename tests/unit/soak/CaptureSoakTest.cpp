@@ -161,11 +161,22 @@ TEST(CaptureSoak, FiveHundredCapturesWithoutPaintLeaveNoGdiObjectsAndNoMemoryBeh
     const soak::MemoryUse after = soak::CurrentMemoryUse();
     const long long privateGrowth = soak::GrowthKiB(before.privateBytes, after.privateBytes);
     const long long workingSetGrowth = soak::GrowthKiB(before.workingSet, after.workingSet);
-    std::printf("[ soak     ] %d captures in %lu ms (%.1f ms each); GDI objects created %zu, window DCs taken %zu, "
-                "left alive %zu (+%d on the clipboard); private %zu -> %zu KiB (%+lld), working set %zu -> %zu KiB (%+lld)\n",
-                kCaptures, static_cast<unsigned long>(elapsed), static_cast<double>(elapsed) / kCaptures, created,
-                borrowed, live.size(), run.clipboardBitmapTracked ? 1 : 0, before.privateBytes / 1024, after.privateBytes / 1024, privateGrowth,
-                before.workingSet / 1024, after.workingSet / 1024, workingSetGrowth);
+    std::printf(
+        "[ soak     ] %d captures in %lu ms (%.1f ms each); GDI objects created %zu, window DCs taken %zu, "
+        "left alive %zu (+%d on the clipboard); private %zu -> %zu KiB (%+lld), working set %zu -> %zu KiB (%+lld)\n",
+        kCaptures,
+        static_cast<unsigned long>(elapsed),
+        static_cast<double>(elapsed) / kCaptures,
+        created,
+        borrowed,
+        live.size(),
+        run.clipboardBitmapTracked ? 1 : 0,
+        before.privateBytes / 1024,
+        after.privateBytes / 1024,
+        privateGrowth,
+        before.workingSet / 1024,
+        after.workingSet / 1024,
+        workingSetGrowth);
 
     // The captures really happened, each of them.
     EXPECT_EQ(tally.clipboardChanged, kCaptures) << "captures that did not reach the clipboard";

@@ -55,8 +55,8 @@ TEST(FrameOpenCloseSoak, FramesOpenedAndClosedLeaveNoGdiObjectsBehind)
     ASSERT_TRUE(OpenAndClose()) << "the capture frame did not open";
 
     const TrackedRun run = FramesUnderTracker();
-    std::printf("[ soak     ] %d frames: GDI objects created %zu, left alive %zu\n", run.opened, run.created,
-                run.live.size());
+    std::printf(
+        "[ soak     ] %d frames: GDI objects created %zu, left alive %zu\n", run.opened, run.created, run.live.size());
 
     EXPECT_EQ(run.opened, kFrames);
     // Each frame loads its skin and four button strips and makes its font.

@@ -290,23 +290,37 @@ TEST(FrameRepaintSoak, TwoThousandRepaintsLeaveNoGdiObjectsAndNoMemoryBehind)
     const PaintCounts paintsAfter = CountsOf(frame);
     const long long privateGrowth = soak::GrowthKiB(before.privateBytes, after.privateBytes);
     const long long workingSetGrowth = soak::GrowthKiB(before.workingSet, after.workingSet);
-    std::printf("[ soak     ] %d repaints (%d hover cycles, %d resizes, %d pixel checks) in %lu ms (%.2f ms each); "
-                "frame erased %d times, buttons drawn %d/%d/%d/%d times; GDI objects created %zu, left alive %zu; "
-                "private %zu -> %zu KiB (%+lld), working set %zu -> %zu KiB (%+lld)\n",
-                kRepaints, tally.hoverCycles, tally.resizes, tally.pixelChecks, static_cast<unsigned long>(elapsed),
-                static_cast<double>(elapsed) / kRepaints, paintsAfter.erasures - paintsBefore.erasures,
-                paintsAfter.draws[0] - paintsBefore.draws[0], paintsAfter.draws[1] - paintsBefore.draws[1],
-                paintsAfter.draws[2] - paintsBefore.draws[2], paintsAfter.draws[3] - paintsBefore.draws[3], created,
-                live.size(), before.privateBytes / 1024, after.privateBytes / 1024, privateGrowth,
-                before.workingSet / 1024, after.workingSet / 1024, workingSetGrowth);
+    std::printf(
+        "[ soak     ] %d repaints (%d hover cycles, %d resizes, %d pixel checks) in %lu ms (%.2f ms each); "
+        "frame erased %d times, buttons drawn %d/%d/%d/%d times; GDI objects created %zu, left alive %zu; "
+        "private %zu -> %zu KiB (%+lld), working set %zu -> %zu KiB (%+lld)\n",
+        kRepaints,
+        tally.hoverCycles,
+        tally.resizes,
+        tally.pixelChecks,
+        static_cast<unsigned long>(elapsed),
+        static_cast<double>(elapsed) / kRepaints,
+        paintsAfter.erasures - paintsBefore.erasures,
+        paintsAfter.draws[0] - paintsBefore.draws[0],
+        paintsAfter.draws[1] - paintsBefore.draws[1],
+        paintsAfter.draws[2] - paintsBefore.draws[2],
+        paintsAfter.draws[3] - paintsBefore.draws[3],
+        created,
+        live.size(),
+        before.privateBytes / 1024,
+        after.privateBytes / 1024,
+        privateGrowth,
+        before.workingSet / 1024,
+        after.workingSet / 1024,
+        workingSetGrowth);
 
     // The paints really ran, and drew what they should.
     EXPECT_EQ(tally.silentRepaints, 0) << "repaints in which the frame or a panel button was not drawn";
     EXPECT_EQ(tally.failedHoverCycles, 0) << "of " << tally.hoverCycles << " hover/press cycles";
     EXPECT_EQ(tally.failedResizes, 0) << "of " << tally.resizes << " resizes";
-    EXPECT_EQ(tally.failedPixelChecks, 0) << "of " << tally.pixelChecks
-                                          << " repaints over scribbled windows did not restore "
-                                          << PixelsText(reference) << "; now " << PixelsText(ReadProbes(probes));
+    EXPECT_EQ(tally.failedPixelChecks, 0)
+        << "of " << tally.pixelChecks << " repaints over scribbled windows did not restore " << PixelsText(reference)
+        << "; now " << PixelsText(ReadProbes(probes));
 
     // Every repaint composes each button off screen: a DC and a bitmap.
     EXPECT_GE(created, static_cast<size_t>(kRepaints) * 2 * soak::kPanelButtons.size())

@@ -38,8 +38,7 @@ struct Originals {
 };
 Originals g_original;
 
-template <typename H>
-H Created(H h)
+template <typename H> H Created(H h)
 {
     if (h != nullptr && g_tracker != nullptr)
         g_tracker->RecordCreated(h);
@@ -161,8 +160,7 @@ struct Redirect {
     void** original;
 };
 
-template <typename F>
-Redirect Entry(const char* dll, const char* name, F hook, F* original)
+template <typename F> Redirect Entry(const char* dll, const char* name, F hook, F* original)
 {
     return Redirect{dll, name, reinterpret_cast<void*>(hook), reinterpret_cast<void**>(original)};
 }
@@ -204,15 +202,24 @@ std::vector<Redirect> Redirects()
 const char* TypeName(DWORD type)
 {
     switch (type) {
-    case OBJ_BITMAP: return "bitmap";
-    case OBJ_BRUSH: return "brush";
-    case OBJ_DC: return "DC";
-    case OBJ_MEMDC: return "memory DC";
-    case OBJ_FONT: return "font";
-    case OBJ_PEN: return "pen";
-    case OBJ_REGION: return "region";
-    case 0: return "deleted";
-    default: return "object";
+    case OBJ_BITMAP:
+        return "bitmap";
+    case OBJ_BRUSH:
+        return "brush";
+    case OBJ_DC:
+        return "DC";
+    case OBJ_MEMDC:
+        return "memory DC";
+    case OBJ_FONT:
+        return "font";
+    case OBJ_PEN:
+        return "pen";
+    case OBJ_REGION:
+        return "region";
+    case 0:
+        return "deleted";
+    default:
+        return "object";
     }
 }
 

@@ -22,18 +22,27 @@ Handles Sorted(Handles handles)
 
 // Kept out of line: see the note on GdiHandleTracker about calls bound before
 // it exists.
-[[gnu::noinline]] HBRUSH BrushMadeBeforeTracking()
-{
-    return CreateSolidBrush(RGB(9, 9, 9));
-}
+[[gnu::noinline]] HBRUSH BrushMadeBeforeTracking() { return CreateSolidBrush(RGB(9, 9, 9)); }
 
 TEST(GdiHandleTracker, WatchesTheFunctionsTheProgramCreatesAndDeletesWith)
 {
     GdiHandleTracker tracker;
-    for (const char* name : {"CreateCompatibleDC", "CreateCompatibleBitmap", "CreateBitmap", "CreateRectRgn",
-                             "CreateRectRgnIndirect", "CreateFontIndirectW", "CreateSolidBrush", "LoadBitmapA",
-                             "DeleteObject", "DeleteDC", "GetDC", "ReleaseDC", "BeginPaint", "EndPaint",
-                             "SetWindowRgn"})
+    for (const char* name :
+         {"CreateCompatibleDC",
+          "CreateCompatibleBitmap",
+          "CreateBitmap",
+          "CreateRectRgn",
+          "CreateRectRgnIndirect",
+          "CreateFontIndirectW",
+          "CreateSolidBrush",
+          "LoadBitmapA",
+          "DeleteObject",
+          "DeleteDC",
+          "GetDC",
+          "ReleaseDC",
+          "BeginPaint",
+          "EndPaint",
+          "SetWindowRgn"})
         EXPECT_TRUE(tracker.Watches(name)) << name << " is not imported by name, so its calls go unseen";
 }
 

@@ -2,8 +2,7 @@
 
 namespace {
 
-template <typename T>
-T* AtOffset(HMODULE module, DWORD rva)
+template <typename T> T* AtOffset(HMODULE module, DWORD rva)
 {
     return reinterpret_cast<T*>(reinterpret_cast<BYTE*>(module) + rva);
 }
@@ -67,8 +66,7 @@ void** FindImportSlot(HMODULE module, const char* dllName, const char* functionN
     return nullptr;
 }
 
-ImportPatch::ImportPatch(const char* dllName, const char* functionName, void* replacement)
-    : m_function(functionName)
+ImportPatch::ImportPatch(const char* dllName, const char* functionName, void* replacement) : m_function(functionName)
 {
     m_slot = FindImportSlot(GetModuleHandleA(nullptr), dllName, functionName);
     if (m_slot == nullptr)

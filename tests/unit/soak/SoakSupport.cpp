@@ -9,8 +9,8 @@ namespace soak {
 
 std::string Utf8(const std::wstring& text)
 {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<size_t>(size), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &utf8[0], size, nullptr, nullptr);
     return utf8;
@@ -66,10 +66,7 @@ ShellExecuteRecorder::ShellExecuteRecorder()
     g_recorder = this;
 }
 
-ShellExecuteRecorder::~ShellExecuteRecorder()
-{
-    g_recorder = nullptr;
-}
+ShellExecuteRecorder::~ShellExecuteRecorder() { g_recorder = nullptr; }
 
 void ShellExecuteRecorder::Record(const std::string& file, const std::string& parameters)
 {
@@ -126,9 +123,6 @@ FrameGeometryKept::~FrameGeometryKept()
     PutBack(kPositionProperty, m_position);
 }
 
-DWORD ElapsedMs(DWORD start)
-{
-    return GetTickCount() - start;
-}
+DWORD ElapsedMs(DWORD start) { return GetTickCount() - start; }
 
 } // namespace soak

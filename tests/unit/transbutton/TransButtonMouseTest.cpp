@@ -127,8 +127,7 @@ TEST_F(MouseFixture, DoubleClickSendsTwoCommands)
     MouseUp();
     PumpUntil([&] { return parent.commands.size() >= 2; });
     PumpUntil([] { return false; }, 200);
-    ASSERT_NE(std::find(button.messages.begin(), button.messages.end(), UINT(WM_LBUTTONDBLCLK)),
-              button.messages.end())
+    ASSERT_NE(std::find(button.messages.begin(), button.messages.end(), UINT(WM_LBUTTONDBLCLK)), button.messages.end())
         << "the second press did not arrive as a double click";
     ASSERT_EQ(parent.commands.size(), 2u);
     for (const auto& c : parent.commands) {
@@ -233,8 +232,8 @@ TEST_F(MouseFixture, CursorIsTheHandOnlyWhereTheHandIsAskedForAndTheButtonIsNoLa
     HCURSOR arrow = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
     auto cursorOver = [&] {
         ::SetCursor(nullptr);
-        const LRESULT r = button.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(button.m_hWnd),
-                                             MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        const LRESULT r = button.SendMessage(
+            WM_SETCURSOR, reinterpret_cast<WPARAM>(button.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
         EXPECT_EQ(r, TRUE);
         return ::GetCursor();
     };

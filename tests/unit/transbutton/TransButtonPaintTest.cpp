@@ -134,9 +134,14 @@ TEST_F(PainterFixture, BitmapLookWithoutSkinCentresTheIconAndInsetsTheTextInTheN
     Hover();
     pixels = Paint(button);
     const RECT ink = InkBounds(pixels, 60, 21, kBack);
-    const auto reference = tbtest::ReferenceText(::GetStockObject(DEFAULT_GUI_FONT), "Wide text that will not fit",
-                                                 DT_SINGLELINE | DT_END_ELLIPSIS, 60 - 12 - 2, 21 - 3, kBack,
-                                                 kNormalText);
+    const auto reference = tbtest::ReferenceText(
+        ::GetStockObject(DEFAULT_GUI_FONT),
+        "Wide text that will not fit",
+        DT_SINGLELINE | DT_END_ELLIPSIS,
+        60 - 12 - 2,
+        21 - 3,
+        kBack,
+        kNormalText);
     const RECT refInk = InkBounds(reference, 60 - 12 - 2, 21 - 3, kBack);
     EXPECT_EQ(RectText(ink), RectText(RECT{refInk.left + 2, refInk.top + 3, refInk.right + 2, refInk.bottom + 3}));
     EXPECT_LE(ink.right, 60 - 12) << "the text runs into the right margin";
@@ -156,8 +161,8 @@ TEST_F(PainterFixture, TextLookCentresOnTwelvePixelsAndShiftsOnlyWhilePressedAnd
         button.SetTextStyle();
         button.SetTextColors(kNormalText, kHoverText);
         const int top = (h - 12) / 2;
-        const auto reference = tbtest::ReferenceText(::GetStockObject(DEFAULT_GUI_FONT), text, DT_SINGLELINE, 40,
-                                                     h, kBack, kNormalText);
+        const auto reference =
+            tbtest::ReferenceText(::GetStockObject(DEFAULT_GUI_FONT), text, DT_SINGLELINE, 40, h, kBack, kNormalText);
         const RECT r = InkBounds(reference, 40, h, kBack);
         auto at = [&](int dx, int dy) { return RectText(RECT{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}); };
 
@@ -212,8 +217,8 @@ TEST_F(PainterFixture, LabelPutsItsIconAtTheLeftNeverAboveTheTopAndTheTextAfterI
         EXPECT_EQ(ColourText(pixels[(c.height / 2) * 80 + 16]), ColourText(kBack)) << "the icon is 16 wide";
 
         // The text: vertically centred, from icon width + 3.
-        const auto reference = tbtest::ReferenceText(::GetStockObject(DEFAULT_GUI_FONT), text,
-                                                     DT_SINGLELINE | DT_VCENTER, 80, c.height, kBack, kNormalText);
+        const auto reference = tbtest::ReferenceText(
+            ::GetStockObject(DEFAULT_GUI_FONT), text, DT_SINGLELINE | DT_VCENTER, 80, c.height, kBack, kNormalText);
         const RECT r = InkBounds(reference, 80, c.height, kBack);
         std::vector<COLORREF> textPart;
         for (int y = 0; y < c.height; ++y)

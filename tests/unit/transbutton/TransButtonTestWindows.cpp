@@ -41,8 +41,8 @@ bool CTestParent::Open(POINT at, SIZE size)
 {
     InitCommonControls();
     RegisterParentClass();
-    if (!CreateEx(WS_EX_TOPMOST, kParentClass, "TransButton test", WS_POPUP, at.x, at.y, size.cx,
-                  size.cy, nullptr, nullptr))
+    if (!CreateEx(
+            WS_EX_TOPMOST, kParentClass, "TransButton test", WS_POPUP, at.x, at.y, size.cx, size.cy, nullptr, nullptr))
         return false;
     ShowWindow(SW_SHOWNOACTIVATE);
     ::UpdateWindow(m_hWnd);
@@ -138,8 +138,8 @@ bool HasColour(const std::vector<COLORREF>& pixels, COLORREF colour)
     return false;
 }
 
-std::vector<COLORREF> ReferenceText(HGDIOBJ font, const char* text, UINT flags, int width, int height,
-                                    COLORREF back, COLORREF ink)
+std::vector<COLORREF> ReferenceText(HGDIOBJ font, const char* text, UINT flags, int width, int height, COLORREF back,
+                                    COLORREF ink)
 {
     MemoryCanvas canvas(width, height, back);
     canvas.dc.SetBkMode(TRANSPARENT);

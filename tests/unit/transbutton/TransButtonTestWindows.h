@@ -66,8 +66,8 @@ bool HasColour(const std::vector<COLORREF>& pixels, COLORREF colour);
 
 // Text drawn as the reference for placement: font, text and flags into
 // (0, 0, width, height) on a canvas of back.
-std::vector<COLORREF> ReferenceText(HGDIOBJ font, const char* text, UINT flags, int width, int height,
-                                    COLORREF back, COLORREF ink);
+std::vector<COLORREF> ReferenceText(HGDIOBJ font, const char* text, UINT flags, int width, int height, COLORREF back,
+                                    COLORREF ink);
 
 // A square, fully opaque icon of one colour whose top row has another.
 HICON MakeIcon(int size, COLORREF colour, COLORREF topRow);

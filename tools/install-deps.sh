@@ -2,7 +2,8 @@
 # Installs everything Vantik needs to build, test and run on Debian 12:
 # the MinGW-w64 cross compilers, Wine (and a 32-bit Wine beside the builds,
 # tools/install-wine32.sh), a virtual X display, a window manager for it and
-# the tools that drive it, a Chinese locale and font, GoogleTest and CMake.
+# the tools that drive it, a Chinese locale and font, GoogleTest, CMake, and
+# the format and lint checks (clang-format, clang-tidy).
 # With --build-only, only what builds the programs (for tools/package.sh).
 # Idempotent: when everything is already there it only checks and returns.
 set -euo pipefail
@@ -21,6 +22,7 @@ else
     xvfb openbox xdotool x11-utils imagemagick
     locales fonts-wqy-microhei
     googletest python3
+    clang-format clang-tidy
   )
 fi
 

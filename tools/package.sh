@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the release zips, one per architecture, into build/packages/:
 # Vantik-<version>-win32.zip and Vantik-<version>-win64.zip, each holding the
-# stripped vantik.exe and README.txt, how to use it.
+# stripped vantik.exe, README.txt (how to use it) and CHANGELOG.md.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -10,10 +10,17 @@ the panel's buttons, the region size dialog's title band and edges) are read
 from the program's own tables, app/CaptureFrameSkin.h and
 dialogs/RegionSizeSkin.h, so that the artwork follows them when redrawn.
 
-Bitmaps are 24-bit BMP files.  Magenta, RGB(255, 0, 255), is the key colour
+Every bitmap is drawn at each scale of gfx/DisplayScale.h: at 96 DPI as a
+24-bit BMP file, at the larger scales as an 8-bit RGB PNG file in scaled/,
+from the same shapes, with the tables' places scaled by the program's own
+rounding rule.  scaled_artwork.rc lists the PNG files under the resource
+ids res/resource.h gives them.
+
+Magenta, RGB(255, 0, 255), is the key colour
 the program treats as see-through, so it is written only where a picture
 must be transparent; every shape is blended against real colours and a
-final check refuses to write a bitmap with magenta anywhere else.
+final check refuses to write a bitmap with magenta anywhere else, or a PNG
+file that does not read back as drawn.
 
     python3 res/draw_artwork.py
 """

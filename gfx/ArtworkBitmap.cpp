@@ -20,8 +20,7 @@ constexpr UINT kLargestSide = 16384;
 constexpr UINT kBytesPerPixel = 3;
 
 // Owner of one COM interface pointer: releases it when destroyed.
-template <typename T>
-class ComPtr {
+template <typename T> class ComPtr {
 public:
     ComPtr() = default;
     ~ComPtr() { Reset(); }
@@ -83,8 +82,7 @@ ComFunctions BindCom()
     com.uninitialize = ProcAddress<decltype(com.uninitialize)>(ole32, "CoUninitialize");
     com.createInstance = ProcAddress<decltype(com.createInstance)>(ole32, "CoCreateInstance");
     HMODULE codecs = LoadFromSystemFolder(L"windowscodecs.dll");
-    if (codecs != nullptr && com.initialize != nullptr && com.uninitialize != nullptr &&
-        com.createInstance != nullptr)
+    if (codecs != nullptr && com.initialize != nullptr && com.uninitialize != nullptr && com.createInstance != nullptr)
         return com;
     if (codecs != nullptr)
         FreeLibrary(codecs);
@@ -106,7 +104,10 @@ const ComFunctions* Com()
 class ComApartment {
 public:
     explicit ComApartment(const ComFunctions& com)
-        : m_com(com), m_result(com.initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
+        : m_com(com)
+        , m_result(com.initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))
+    {
+    }
     ~ComApartment()
     {
         if (SUCCEEDED(m_result))
@@ -147,10 +148,7 @@ bool FitsInDib(UINT width, UINT height)
 }
 
 // Rows of a DIB start on 4-byte boundaries.
-UINT DibStride(UINT width)
-{
-    return (width * kBytesPerPixel + 3) & ~3u;
-}
+UINT DibStride(UINT width) { return (width * kBytesPerPixel + 3) & ~3u; }
 
 // A top-down 24-bit DIB section holding the source's pixels, or an empty
 // bitmap. A DIB section keeps every colour exact whatever the display's depth
@@ -188,22 +186,24 @@ CBitmap DecodePng(const ComFunctions& com, const ResourceBytes& png)
     ComPtr<IWICImagingFactory> factory;
     // Factory1, which every Windows with WIC has; the name without a number
     // means Factory2 to newer SDKs, which Windows 7 lacks.
-    if (FAILED(com.createInstance(CLSID_WICImagingFactory1, nullptr, CLSCTX_INPROC_SERVER,
-                                  IID_PPV_ARGS(factory.Put()))))
+    if (FAILED(
+            com.createInstance(CLSID_WICImagingFactory1, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(factory.Put()))))
         return CBitmap();
     ComPtr<IWICStream> stream;
     ComPtr<IWICBitmapDecoder> decoder;
     ComPtr<IWICBitmapFrameDecode> frame;
     ComPtr<IWICFormatConverter> converter;
     // The stream only reads the resource, which is read-only memory.
-    if (FAILED(factory->CreateStream(stream.Put())) ||
-        FAILED(stream->InitializeFromMemory(png.data, png.size)) ||
+    if (FAILED(factory->CreateStream(stream.Put())) || FAILED(stream->InitializeFromMemory(png.data, png.size)) ||
         FAILED(factory->CreateDecoder(GUID_ContainerFormatPng, nullptr, decoder.Put())) ||
         FAILED(decoder->Initialize(stream.Get(), WICDecodeMetadataCacheOnDemand)) ||
-        FAILED(decoder->GetFrame(0, frame.Put())) ||
-        FAILED(factory->CreateFormatConverter(converter.Put())) ||
-        FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat24bppBGR, WICBitmapDitherTypeNone,
-                                     nullptr, 0.0, WICBitmapPaletteTypeCustom)))
+        FAILED(decoder->GetFrame(0, frame.Put())) || FAILED(factory->CreateFormatConverter(converter.Put())) ||
+        FAILED(converter->Initialize(frame.Get(),
+                                     GUID_WICPixelFormat24bppBGR,
+                                     WICBitmapDitherTypeNone,
+                                     nullptr,
+                                     0.0,
+                                     WICBitmapPaletteTypeCustom)))
         return CBitmap();
     return CopyToDibSection(converter.Get());
 }

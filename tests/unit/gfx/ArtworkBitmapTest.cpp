@@ -1,6 +1,6 @@
+#include "framework/ProcAddress.h"
 #include "gfx/ArtworkBitmap.h"
 #include "gfx/BitmapTransfer.h"
-#include "framework/ProcAddress.h"
 #include "res/resource.h"
 #include "tests/unit/PixelTestSupport.h"
 #include "tests/unit/gfx/ArtworkTestIds.h"
@@ -33,14 +33,30 @@ const gfx::DisplayScale k300 = gfx::DisplayScale::ForDpi(288);
 // writes them, row by row.
 constexpr SIZE kBmpSize{3, 2};
 const std::vector<COLORREF> kBmpPixels{
-    RGB(200, 10, 10), RGB(10, 200, 10), RGB(10, 10, 200),
-    RGB(255, 0, 255), RGB(60, 70, 80), RGB(0, 0, 0),
+    RGB(200, 10, 10),
+    RGB(10, 200, 10),
+    RGB(10, 10, 200),
+    RGB(255, 0, 255),
+    RGB(60, 70, 80),
+    RGB(0, 0, 0),
 };
 constexpr SIZE kPngSize{5, 3};
 const std::vector<COLORREF> kPngPixels{
-    RGB(255, 0, 255), RGB(254, 0, 255), RGB(255, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0),
-    RGB(1, 2, 3), RGB(255, 0, 255), RGB(255, 0, 254), RGB(10, 200, 30), RGB(128, 128, 128),
-    RGB(254, 0, 255), RGB(0, 0, 255), RGB(255, 0, 255), RGB(37, 91, 173), RGB(250, 251, 252),
+    RGB(255, 0, 255),
+    RGB(254, 0, 255),
+    RGB(255, 0, 0),
+    RGB(255, 255, 255),
+    RGB(0, 0, 0),
+    RGB(1, 2, 3),
+    RGB(255, 0, 255),
+    RGB(255, 0, 254),
+    RGB(10, 200, 30),
+    RGB(128, 128, 128),
+    RGB(254, 0, 255),
+    RGB(0, 0, 255),
+    RGB(255, 0, 255),
+    RGB(37, 91, 173),
+    RGB(250, 251, 252),
 };
 
 HINSTANCE ThisModule() { return GetModuleHandleA(nullptr); }
@@ -60,8 +76,8 @@ std::vector<COLORREF> DibPixels(const CBitmap& bitmap)
     bmi.bmiHeader.biCompression = BI_RGB;
     std::vector<DWORD> raw(static_cast<size_t>(size.cx * size.cy));
     HDC screen = GetDC(nullptr);
-    const int rows = GetDIBits(screen, bitmap.GetSafeHandle(), 0, static_cast<UINT>(size.cy), raw.data(), &bmi,
-                               DIB_RGB_COLORS);
+    const int rows =
+        GetDIBits(screen, bitmap.GetSafeHandle(), 0, static_cast<UINT>(size.cy), raw.data(), &bmi, DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
     std::vector<COLORREF> pixels;
     if (rows != size.cy)
@@ -142,9 +158,11 @@ TEST(ArtworkFailure, AMissingOrUndecodableImageGivesFalseAndAnEmptyBitmap)
 // The thread's COM as the test sees it, through its own binding of ole32.
 struct ThreadCom {
     ThreadCom()
-        : ole32(LoadLibraryA("ole32.dll")),
-          initialize(ProcAddress<decltype(&::CoInitializeEx)>(ole32, "CoInitializeEx")),
-          uninitialize(ProcAddress<decltype(&::CoUninitialize)>(ole32, "CoUninitialize")) {}
+        : ole32(LoadLibraryA("ole32.dll"))
+        , initialize(ProcAddress<decltype(&::CoInitializeEx)>(ole32, "CoInitializeEx"))
+        , uninitialize(ProcAddress<decltype(&::CoUninitialize)>(ole32, "CoUninitialize"))
+    {
+    }
 
     HMODULE ole32;
     decltype(&::CoInitializeEx) initialize;

@@ -578,7 +578,8 @@ DIALOG_BODY = (0, 128, 128)
 # edge (2 and 1 pixels at 96 DPI); at the bottom the outer edge follows it.
 DIALOG_CUT = 2
 
-CAPTION_W, CAPTION_H = 38, 18
+CAPTION_W = REGION_DIALOG["kCaptionButtonWidth"]
+CAPTION_H = REGION_DIALOG["kCaptionButtonHeight"]
 
 
 class DialogLayout:

@@ -8,7 +8,9 @@
 #include "framework/CPaintDC.h"
 #include "framework/CWinApp.h"
 #include "framework/ScopedSelectObject.h"
+#include "gfx/ArtworkBitmap.h"
 #include "gfx/InterfaceFont.h"
+#include "gfx/WindowDpi.h"
 #include "res/resource.h"
 
 namespace {
@@ -40,6 +42,11 @@ SIZE ClientSize(const CWnd& wnd)
     RECT rc;
     wnd.GetClientRect(&rc);
     return SIZE{rc.right - rc.left, rc.bottom - rc.top};
+}
+
+void SetWindowRect(CWnd& wnd, const RECT& r, UINT flags)
+{
+    wnd.SetWindowPos(HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top, flags);
 }
 
 // The window rectangle as it is when any monitor shows some of it, else
@@ -87,8 +94,7 @@ const MessageMap* CCaptureFrameDlg::GetThisMessageMap()
 
 void CCaptureFrameDlg::PreSubclassWindow()
 {
-    const LOGFONTA lf = InterfaceLogFont(11, FW_NORMAL);
-    m_fontSizeLabel.CreateFontIndirect(&lf);
+    CreateSizeLabelFont();
     CVelDialog::PreSubclassWindow();
 }
 
@@ -100,6 +106,7 @@ BOOL CCaptureFrameDlg::OnInitDialog()
     // tooltips), Wine slips the window in below them without marking it
     // topmost; so the frame takes the band before any tooltip exists.
     SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    TakeScale(gfx::DisplayScale::ForDpi(gfx::WindowDpi(m_hWnd)));
     ConfigureSkin();
     CVelDialog::OnInitDialog();
     // The frame shows no caption button.
@@ -115,43 +122,66 @@ BOOL CCaptureFrameDlg::OnInitDialog()
     return TRUE;
 }
 
-// Everything the skinned base reads when it creates its caption buttons.
-void CCaptureFrameDlg::ConfigureSkin()
+// The frame's metrics, skin, label font and panel pictures at a scale.
+void CCaptureFrameDlg::TakeScale(const gfx::DisplayScale& scale)
 {
-    m_bmpSkin.LoadBitmap(IDB_FRAME_SKIN);
+    const bool newFont = scale != m_metrics.scale || m_fontSizeLabel.GetSafeHandle() == nullptr;
+    m_metrics = frame::MetricsAt(scale);
+    SetScale(scale);
+    gfx::LoadArtwork(&m_bmpSkin, AfxGetResourceHandle(), IDB_FRAME_SKIN, scale);
     int index = 0;
-    for (const skin::SkinSlice& s : frame::kSkinSlices.items)
+    for (const skin::SkinSlice& s : m_metrics.slices.items)
         SetSkinSlice(s.x, s.y, s.cx, s.cy, index++);
     SetSkinBitmaps(&m_bmpSkin, nullptr);
-    SetTitleStyle(35, 7, kWhite);
-    SetCaptionButtons(25, 25, 42, 18, 0, 7, 0, 1, 0);
-    SetTitleIcon(nullptr, 1, 9, 6, nullptr, 16, 16);
+    SetTitleStyle(m_metrics.titlePosition.x, m_metrics.titlePosition.y, kWhite);
+    const skin::CaptionButtonMetrics& c = m_metrics.caption;
+    SetCaptionButtons(
+        c.minWidth, c.maxWidth, c.closeWidth, c.height, c.spacing, c.rightMargin, c.topMargin, c.maxTopExtra, 0);
+    const POINT icon = m_metrics.titleIconPosition;
+    SetTitleIcon(nullptr, 1, icon.x, icon.y, nullptr, m_metrics.titleIconSize.cx, m_metrics.titleIconSize.cy);
+    SetMinTrackSize(m_metrics.minTrackSize.cx, m_metrics.minTrackSize.cy);
+    if (newFont)
+        CreateSizeLabelFont();
+    for (const PanelButton& p : PanelButtons()) {
+        gfx::LoadArtwork(&p.bitmap, AfxGetResourceHandle(), p.bitmapId, scale);
+        p.button.SetScale(scale);
+    }
+}
+
+void CCaptureFrameDlg::CreateSizeLabelFont()
+{
+    if (m_fontSizeLabel.GetSafeHandle() != nullptr)
+        m_fontSizeLabel.DeleteObject();
+    const LOGFONTA lf = InterfaceLogFont(m_metrics.sizeLabelFontHeight, FW_NORMAL);
+    m_fontSizeLabel.CreateFontIndirect(&lf);
+}
+
+// Everything else the skinned base reads when it creates its caption
+// buttons.
+void CCaptureFrameDlg::ConfigureSkin()
+{
     // One blank: no visible title; the window text is what the taskbar shows.
     SetTitleText(nullptr, " ", nullptr, "", 0, 0);
     SetWindowText("Vantik");
     m_bResizable = TRUE;
     m_btnMax.m_bNotify = true;
-    SetMinTrackSize(frame::kMinTrackSize.cx, frame::kMinTrackSize.cy);
     SetRegionHole(&m_rcViewport);
 }
 
-void CCaptureFrameDlg::CreatePanelButtons()
+std::array<CCaptureFrameDlg::PanelButton, 4> CCaptureFrameDlg::PanelButtons()
 {
-    struct Panel {
-        CVelTransButton& button;
-        CBitmap& bitmap;
-        UINT bitmapId;
-        UINT id;
-        const char* tip;
-    };
-    const Panel panels[] = {
+    return {{
         {m_btnCloseFrame, m_bmpCloseFrame, IDB_BTN_CLOSE, IDC_BTN_CLOSE, "关闭"},
         {m_btnCapture, m_bmpCapture, IDB_BTN_CAPTURE, IDC_BTN_CAPTURE, "截图"},
         {m_btnSetSize, m_bmpSetSize, IDB_BTN_SETSIZE, IDC_BTN_SETSIZE, "设置截屏区域"},
         {m_btnHotKeyHelp, m_bmpHotKeyHelp, IDB_BTN_HOTKEYHELP, IDC_BTN_HOTKEYHELP, "快捷键"},
-    };
-    for (const Panel& p : panels) {
-        p.bitmap.LoadBitmap(p.bitmapId);
+    }};
+}
+
+// The pictures are loaded with the scale.
+void CCaptureFrameDlg::CreatePanelButtons()
+{
+    for (const PanelButton& p : PanelButtons()) {
         p.button.Create("", kPanelButtonStyle, RECT{0, 0, 0, 0}, this, p.id);
         p.button.SetBitmapStyle(&p.bitmap, nullptr, FALSE);
         p.button.SetTooltipText(p.tip);
@@ -170,22 +200,22 @@ void CCaptureFrameDlg::PlaceFrame()
     const SIZE before = ClientSize(*this);
     RECT restored;
     if (frame::RestoredWindowRect(ReadGeometry(kSizeProperty), ReadGeometry(kPositionProperty), &restored)) {
-        restored = OnAMonitor(restored);
-        SetWindowPos(HWND_TOP,
-                     restored.left,
-                     restored.top,
-                     restored.right - restored.left,
-                     restored.bottom - restored.top,
-                     SWP_NOZORDER);
+        SetWindowRect(*this, OnAMonitor(restored), SWP_NOZORDER);
     } else {
-        SetWindowPos(HWND_TOP, 0, 0, frame::kDefaultSize.cx, frame::kDefaultSize.cy, SWP_NOMOVE | SWP_NOZORDER);
+        const SIZE size = m_metrics.defaultSize;
+        SetWindowPos(HWND_TOP, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
         CenterWindow();
     }
-    // The layout, the region and the stored size come with WM_SIZE; when the
-    // placement kept the size, there was none, so run it once here.
+    LayOutIfSizeKept(before);
+}
+
+// The layout, the region and the stored size come with WM_SIZE; a change
+// that kept the window's size brought none, so they are run here.
+void CCaptureFrameDlg::LayOutIfSizeKept(SIZE before)
+{
     const SIZE after = ClientSize(*this);
     if (after.cx == before.cx && after.cy == before.cy)
-        OnSize(SIZE_RESTORED, after.cx, after.cy);
+        OnSize(IsZoomed() ? SIZE_MAXIMIZED : SIZE_RESTORED, after.cx, after.cy);
 }
 
 // Where the display changed under it, a frame no monitor shows comes back
@@ -198,12 +228,7 @@ void CCaptureFrameDlg::KeepOnAMonitor()
     GetWindowRect(&wr);
     const RECT shown = OnAMonitor(wr);
     if (!EqualRect(&shown, &wr))
-        SetWindowPos(HWND_TOP,
-                     shown.left,
-                     shown.top,
-                     shown.right - shown.left,
-                     shown.bottom - shown.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowRect(*this, shown, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CCaptureFrameDlg::OnDisplayChange(WPARAM, LPARAM)
@@ -224,6 +249,18 @@ void CCaptureFrameDlg::RegisterCaptureHotKey()
 
 // ---- geometry bookkeeping ---------------------------------------------------------
 
+void CCaptureFrameDlg::OnScaleChanged(const gfx::DisplayScale& scale, const RECT&)
+{
+    RECT wr;
+    GetWindowRect(&wr);
+    const RECT viewport = CaptureRect(m_rcViewport, wr);
+    TakeScale(scale);
+    const SIZE before = ClientSize(*this);
+    if (!IsIconic() && !IsZoomed())
+        SetWindowRect(*this, frame::WindowAroundViewport(viewport, m_metrics), SWP_NOZORDER | SWP_NOACTIVATE);
+    LayOutIfSizeKept(before);
+}
+
 void CCaptureFrameDlg::OnSize(UINT nType, int cx, int cy)
 {
     if (m_btnCloseFrame.GetSafeHwnd() != nullptr) {
@@ -239,8 +276,8 @@ void CCaptureFrameDlg::OnSize(UINT nType, int cx, int cy)
 
 void CCaptureFrameDlg::LayOutFrame(SIZE client)
 {
-    m_rcViewport = frame::ViewportRect(client);
-    const frame::PanelLayout layout = frame::LayoutPanel(client);
+    m_rcViewport = frame::ViewportRect(client, m_metrics);
+    const frame::PanelLayout layout = frame::LayoutPanel(client, m_metrics);
     MoveTo(m_btnCloseFrame, layout.close);
     MoveTo(m_btnCapture, layout.capture);
     MoveTo(m_btnSetSize, layout.setSize);
@@ -270,7 +307,7 @@ void CCaptureFrameDlg::DrawSizeLabel(CDC* pDC, SIZE client)
 {
     CString text;
     text.Format("%dx%d", m_rcViewport.right - m_rcViewport.left, m_rcViewport.bottom - m_rcViewport.top);
-    RECT rc = frame::LayoutPanel(client).sizeLabel;
+    RECT rc = frame::LayoutPanel(client, m_metrics).sizeLabel;
     pDC->SetBkColor(kLabelBack);
     pDC->SetTextColor(kLabelText);
     ScopedSelectObject selectFont(*pDC, m_fontSizeLabel);
@@ -321,7 +358,7 @@ void CCaptureFrameDlg::OnArrowKey(UINT nKey)
     RECT wr;
     GetWindowRect(&wr);
     if (GetKeyState(VK_SHIFT) < 0) {
-        const SIZE size = frame::ShiftArrowSize(SIZE{wr.right - wr.left, wr.bottom - wr.top}, step);
+        const SIZE size = frame::ShiftArrowSize(SIZE{wr.right - wr.left, wr.bottom - wr.top}, step, m_metrics);
         SetWindowPos(HWND_TOP, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
         return;
     }
@@ -372,6 +409,6 @@ void CCaptureFrameDlg::SetRequestedSize()
         return;
     m_nReqWidth = dlg.m_nNewWidth;
     m_nReqHeight = dlg.m_nNewHeight;
-    const SIZE size = frame::FrameSizeForViewport(m_nReqWidth, m_nReqHeight);
+    const SIZE size = frame::FrameSizeForViewport(m_nReqWidth, m_nReqHeight, m_metrics);
     SetWindowPos(HWND_TOP, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
 }

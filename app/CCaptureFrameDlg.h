@@ -1,10 +1,13 @@
 #pragma once
 
+#include "app/FrameMetrics.h"
 #include "app/HotKeyRepeatGuard.h"
 #include "framework/CBitmap.h"
 #include "framework/CFont.h"
 #include "skin/CVelDialog.h"
 #include "skin/CVelTransButton.h"
+
+#include <array>
 
 // The capture frame: an always-on-top skinned window with a see-through
 // viewport, a panel of four buttons (close, capture, set size, help) and a
@@ -45,18 +48,36 @@ protected:
     BOOL OnEraseBkgnd(CDC* pDC);
     void OnSize(UINT nType, int cx, int cy);
     void OnMove(int x, int y);
+    // Moved to a monitor of another scale: the bands, panel, label and
+    // artwork take the new scale, while the viewport keeps its device size
+    // and stays over the same device pixels.
+    void OnScaleChanged(const gfx::DisplayScale& scale, const RECT& suggested) override;
     LRESULT OnDisplayChange(WPARAM wParam, LPARAM lParam);
 
 private:
+    struct PanelButton {
+        CVelTransButton& button;
+        CBitmap& bitmap;
+        UINT bitmapId;
+        UINT id;
+        const char* tip;
+    };
+    // The four, in the order close, capture, set size, help.
+    std::array<PanelButton, 4> PanelButtons();
+
+    void TakeScale(const gfx::DisplayScale& scale);
+    void CreateSizeLabelFont();
     void ConfigureSkin();
     void CreatePanelButtons();
     void PlaceFrame();
+    void LayOutIfSizeKept(SIZE before);
     void KeepOnAMonitor();
     void RegisterCaptureHotKey();
     void LayOutFrame(SIZE client);
     void DrawSizeLabel(CDC* pDC, SIZE client);
     void SetRequestedSize();
 
+    frame::FrameMetrics m_metrics = frame::kNaturalMetrics;
     CFont m_fontSizeLabel;
     CBitmap m_bmpSkin;
     CBitmap m_bmpCloseFrame;

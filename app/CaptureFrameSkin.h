@@ -51,6 +51,31 @@ inline constexpr PanelPlace kSetSizeButton{62, 75, 38, 35};
 inline constexpr PanelPlace kHelpButton{29, 93, 20, 20};
 inline constexpr CornerPlace kSizeLabel{76, 17, 52, 13};
 
+// The size label's text height.
+inline constexpr int kSizeLabelFontHeight = 11;
+
+// The frame's size at its first start, and the smallest its border drags
+// to (a 15 x 15 viewport).
+inline constexpr int kDefaultWidth = 280;
+inline constexpr int kDefaultHeight = 175;
+inline constexpr int kMinTrackWidth = 115;
+inline constexpr int kMinTrackHeight = 37;
+
+// What the skinned base is told of the title and the caption buttons, which
+// the frame does not show: the title is one blank and the buttons are hidden,
+// but they keep their places for the base's layout.
+inline constexpr int kTitleTextX = 35;
+inline constexpr int kTitleTextY = 7;
+inline constexpr int kCaptionMinWidth = 25;
+inline constexpr int kCaptionMaxWidth = 25;
+inline constexpr int kCaptionCloseWidth = 42;
+inline constexpr int kCaptionHeight = 18;
+inline constexpr int kCaptionRightMargin = 7;
+inline constexpr int kCaptionMaxTopExtra = 1;
+inline constexpr int kTitleIconX = 9;
+inline constexpr int kTitleIconY = 6;
+inline constexpr int kTitleIconSize = 16;
+
 // The eight slices in SetSkinSlice order. Beyond the bands above they say
 // which pieces of the artwork are copied: the title's and the bottom's
 // corners (the resize grip in the bottom-right one) and a plain stretch of

@@ -25,24 +25,32 @@ int ShrinkNoFurtherThan(int current, int delta, int minimum)
 
 } // namespace
 
-RECT ViewportRect(SIZE client)
+RECT ViewportRect(SIZE client, const FrameMetrics& m)
 {
-    return RECT{kLeftWidth, kTitleHeight, client.cx - kPanelWidth, client.cy - kViewportBottomInset};
+    return RECT{m.leftWidth, m.titleHeight, client.cx - m.panelWidth, client.cy - m.viewportBottomInset};
 }
 
-PanelLayout LayoutPanel(SIZE client)
+PanelLayout LayoutPanel(SIZE client, const FrameMetrics& m)
 {
-    return PanelLayout{PlaceIn(client, kCloseButton),
-                       PlaceIn(client, kCaptureButton),
-                       PlaceIn(client, kSetSizeButton),
-                       PlaceIn(client, kHelpButton),
-                       PlaceIn(client, kSizeLabel)};
+    return PanelLayout{PlaceIn(client, m.closeButton),
+                       PlaceIn(client, m.captureButton),
+                       PlaceIn(client, m.setSizeButton),
+                       PlaceIn(client, m.helpButton),
+                       PlaceIn(client, m.sizeLabel)};
 }
 
-SIZE FrameSizeForViewport(int width, int height)
+SIZE FrameSizeForViewport(int width, int height, const FrameMetrics& m)
 {
-    return SIZE{ClampFrameExtent(static_cast<long long>(width) + kExtraWidth),
-                ClampFrameExtent(static_cast<long long>(height) + kExtraHeight)};
+    return SIZE{ClampFrameExtent(static_cast<long long>(width) + m.ExtraWidth()),
+                ClampFrameExtent(static_cast<long long>(height) + m.ExtraHeight())};
+}
+
+RECT WindowAroundViewport(const RECT& viewport, const FrameMetrics& m)
+{
+    return RECT{viewport.left - m.leftWidth,
+                viewport.top - m.titleHeight,
+                viewport.right + m.panelWidth,
+                viewport.bottom + m.viewportBottomInset};
 }
 
 DWORD PackPair(int low, int high)
@@ -89,10 +97,10 @@ ArrowStep ArrowStepFor(UINT virtualKey)
     }
 }
 
-SIZE ShiftArrowSize(SIZE current, const ArrowStep& step)
+SIZE ShiftArrowSize(SIZE current, const ArrowStep& step, const FrameMetrics& m)
 {
-    return SIZE{ShrinkNoFurtherThan(current.cx, step.dx, kMinTrackSize.cx),
-                ShrinkNoFurtherThan(current.cy, step.dy, kMinTrackSize.cy)};
+    return SIZE{ShrinkNoFurtherThan(current.cx, step.dx, m.minTrackSize.cx),
+                ShrinkNoFurtherThan(current.cy, step.dy, m.minTrackSize.cy)};
 }
 
 } // namespace frame

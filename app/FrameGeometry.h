@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CaptureFrameSkin.h"
+#include "app/FrameMetrics.h"
 
 #include <windows.h>
 
@@ -11,17 +12,12 @@
 // agree.
 namespace frame {
 
-// How much larger the frame is than its viewport.
-inline constexpr int kExtraWidth = kLeftWidth + kPanelWidth;
-inline constexpr int kExtraHeight = kTitleHeight + kViewportBottomInset;
-
-inline constexpr SIZE kDefaultSize{280, 175};
-inline constexpr SIZE kMinTrackSize{115, 37};
 // The largest frame a typed size may ask for: window coordinates are 16-bit
 // in the remembered geometry and in much of the platform's drawing.
 inline constexpr int kMaxFrameExtent = 32767;
 
-RECT ViewportRect(SIZE client);
+// Each takes the frame's metrics at its scale; 96 DPI unless told.
+RECT ViewportRect(SIZE client, const FrameMetrics& m = kNaturalMetrics);
 
 struct PanelLayout {
     RECT close;
@@ -30,11 +26,15 @@ struct PanelLayout {
     RECT help;
     RECT sizeLabel;
 };
-PanelLayout LayoutPanel(SIZE client);
+PanelLayout LayoutPanel(SIZE client, const FrameMetrics& m = kNaturalMetrics);
 
 // The frame size that gives a viewport of w x h, clamped to
 // kMaxFrameExtent so that no computation overflows.
-SIZE FrameSizeForViewport(int width, int height);
+SIZE FrameSizeForViewport(int width, int height, const FrameMetrics& m = kNaturalMetrics);
+
+// The window rectangle (screen coordinates) whose viewport lies exactly on
+// the viewport given in screen coordinates: the bands of m around it.
+RECT WindowAroundViewport(const RECT& viewport, const FrameMetrics& m);
 
 // ---- remembered geometry -------------------------------------------------
 
@@ -62,6 +62,6 @@ ArrowStep ArrowStepFor(UINT virtualKey);
 // Shift+arrow: the frame one pixel wider, narrower, taller or shorter; it
 // does not shrink below the minimum tracking size (nor below its own size
 // when that is smaller already).
-SIZE ShiftArrowSize(SIZE current, const ArrowStep& step);
+SIZE ShiftArrowSize(SIZE current, const ArrowStep& step, const FrameMetrics& m = kNaturalMetrics);
 
 } // namespace frame

@@ -1,12 +1,15 @@
 #include "dialogs/CSetRgnSize.h"
 
-#include "dialogs/RegionSizeSkin.h"
 #include "dialogs/SizeTextParser.h"
 #include "framework/CDC.h"
 #include "framework/CDataExchange.h"
 #include "framework/CWinApp.h"
+#include "gfx/ArtworkBitmap.h"
 #include "gfx/InterfaceFont.h"
+#include "gfx/WindowDpi.h"
 #include "res/resource.h"
+
+#include <utility>
 
 namespace {
 
@@ -21,38 +24,26 @@ constexpr COLORREF kOKTextColour = RGB(128, 0, 128);
 constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE;
 constexpr RECT kNoRect{0, 0, 0, 0};
 
-// A placement in client pixels.
-struct Box {
-    int x, y, cx, cy;
-};
+void MoveTo(CWnd& wnd, const RECT& r) { wnd.MoveWindow(r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE); }
 
-constexpr SIZE kDialogSize{200, 100};
-constexpr Box kOKBox{135, 68, 40, 20};
-constexpr Box kWidthCaptionBox{5, 39, 25, 20};
-constexpr Box kHeightCaptionBox{100, 39, 25, 20};
-constexpr Box kWidthBox{32, 39, 60, 20};
-constexpr Box kHeightBox{127, 39, 60, 20};
-
-// The caption strip holds 38 x 18 frames; only the close button is shown,
-// over a background taken from x 351 of the strip.
-constexpr int kCaptionButtonWidth = 38;
-constexpr int kCaptionButtonHeight = 18;
-constexpr int kCaptionButtonSpacing = 1;
-constexpr int kCaptionBackgroundX = 351;
-
-void MoveTo(CWnd& wnd, const Box& b) { wnd.MoveWindow(b.x, b.y, b.cx, b.cy, TRUE); }
+// The height at 96 DPI of a font made for the system's DPI.
+int NaturalHeight(LONG height)
+{
+    HDC screen = GetDC(nullptr);
+    const int systemDpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return MulDiv(static_cast<int>(height), gfx::kNaturalDpi, systemDpi);
+}
 
 // The captions are drawn in the interface font, the 12-pixel 宋体 that the
 // stock GUI font is on a system whose code page is 936. The stock font
 // itself follows the system's code page: elsewhere it is a Western font,
 // which shows the captions as empty boxes or in another face.
-void CreateCaption(CVelTransButton& label, const char* text, UINT nID, const Box& box, CWnd* parent)
+void CreateCaption(CVelTransButton& label, const char* text, UINT nID, CWnd* parent)
 {
     label.Create(text, kChildStyle, kNoRect, parent, nID);
-    label.SetTextFont(GetInterfaceFont());
     label.SetLabelStyle(nullptr);
     label.SetBackColor(kWhite);
-    MoveTo(label, box);
 }
 
 } // namespace
@@ -82,19 +73,19 @@ void CSetRgnSize::DoDataExchange(CDataExchange* pDX)
 // its final size.
 BOOL CSetRgnSize::OnInitDialog()
 {
-    CreateOKFont();
-    ConfigureSkin();
+    TakeScale(gfx::DisplayScale::ForDpi(gfx::WindowDpi(m_hWnd)));
     SetWindowText(kTitle);
     CVelDialog::OnInitDialog();
 
-    SetWindowPos(static_cast<HWND>(nullptr), 0, 0, kDialogSize.cx, kDialogSize.cy, SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(
+        static_cast<HWND>(nullptr), 0, 0, m_metrics.dialogSize.cx, m_metrics.dialogSize.cy, SWP_NOMOVE | SWP_NOZORDER);
     CenterWindow();
     m_btnMin.ShowWindow(SW_HIDE);
 
     CreateOKButton();
-    CreateCaption(m_lblWidth, kWidthCaption, IDC_LABEL_WIDTH, kWidthCaptionBox, this);
-    CreateCaption(m_lblHeight, kHeightCaption, IDC_LABEL_HEIGHT, kHeightCaptionBox, this);
-    PlaceEditBoxes();
+    CreateCaption(m_lblWidth, kWidthCaption, IDC_LABEL_WIDTH, this);
+    CreateCaption(m_lblHeight, kHeightCaption, IDC_LABEL_HEIGHT, this);
+    ScaleControls();
 
     CString text;
     text.Format("%d", m_nWidth);
@@ -105,31 +96,34 @@ BOOL CSetRgnSize::OnInitDialog()
     return TRUE;
 }
 
-void CSetRgnSize::CreateOKFont()
+// The dialog's skin, caption strip, metrics and OK font at a scale.
+void CSetRgnSize::TakeScale(const gfx::DisplayScale& scale)
 {
-    const LOGFONTA lf = InterfaceLogFont(15, FW_BOLD);
+    m_metrics = rgnsize::MetricsAt(scale);
+    SetScale(scale);
+    if (m_fontOK.GetSafeHandle() != nullptr)
+        m_fontOK.DeleteObject();
+    const LOGFONTA lf = InterfaceLogFont(m_metrics.okFontHeight, FW_BOLD);
     m_fontOK.CreateFontIndirect(&lf);
-}
 
-void CSetRgnSize::ConfigureSkin()
-{
-    m_bmpCaptionButtons.LoadBitmap(AfxGetResourceHandle(), IDB_CAPTION_BUTTONS);
-    m_bmpSkin.LoadBitmap(AfxGetResourceHandle(), IDB_SETRGN_SKIN);
+    gfx::LoadArtwork(&m_bmpCaptionButtons, AfxGetResourceHandle(), IDB_CAPTION_BUTTONS, scale);
+    gfx::LoadArtwork(&m_bmpSkin, AfxGetResourceHandle(), IDB_SETRGN_SKIN, scale);
     int index = 0;
-    for (const skin::SkinSlice& s : rgnsize::kSkinSlices.items)
+    for (const skin::SkinSlice& s : m_metrics.slices.items)
         SetSkinSlice(s.x, s.y, s.cx, s.cy, index++);
     SetSkinBitmaps(&m_bmpSkin, &m_bmpCaptionButtons);
+    const skin::CaptionButtonMetrics& c = m_metrics.caption;
     SetCaptionButtons(
-        kCaptionButtonWidth,
-        kCaptionButtonWidth,
-        kCaptionButtonWidth,
-        kCaptionButtonHeight,
-        kCaptionButtonSpacing,
-        0,
-        0,
-        0,
-        kCaptionBackgroundX);
-    SetTitleStyle(8, 7, kTitleColour);
+        c.minWidth,
+        c.maxWidth,
+        c.closeWidth,
+        c.height,
+        c.spacing,
+        c.rightMargin,
+        c.topMargin,
+        c.maxTopExtra,
+        m_metrics.captionBackgroundX);
+    SetTitleStyle(m_metrics.titlePosition.x, m_metrics.titlePosition.y, kTitleColour);
 }
 
 void CSetRgnSize::CreateOKButton()
@@ -139,13 +133,61 @@ void CSetRgnSize::CreateOKButton()
     m_btnOK.SetTextFont(&m_fontOK);
     m_btnOK.SetTextColors(kOKTextColour, kOKTextColour);
     m_btnOK.SetBackColor(kWhite);
-    MoveTo(m_btnOK, kOKBox);
 }
 
-void CSetRgnSize::PlaceEditBoxes()
+// Places, scales and fonts of the controls, at the dialog's scale.
+void CSetRgnSize::ScaleControls()
 {
-    MoveTo(m_editWidth, kWidthBox);
-    MoveTo(m_editHeight, kHeightBox);
+    const gfx::DisplayScale& scale = m_metrics.scale;
+    for (CVelTransButton* button : {&m_btnOK, &m_lblWidth, &m_lblHeight})
+        button->SetScale(scale);
+    m_lblWidth.SetTextFont(GetInterfaceFont(scale));
+    m_lblHeight.SetTextFont(GetInterfaceFont(scale));
+    MoveTo(m_btnOK, m_metrics.okBox);
+    MoveTo(m_lblWidth, m_metrics.widthCaptionBox);
+    MoveTo(m_lblHeight, m_metrics.heightCaptionBox);
+    ScaleEditFont();
+    MoveTo(m_editWidth, m_metrics.widthBox);
+    MoveTo(m_editHeight, m_metrics.heightBox);
+}
+
+// The boxes take the dialog's font from its template, which the platform
+// makes for the system's DPI; the boxes are as high as the scale makes them.
+// Where the two differ (the system's scale is not the dialog's, or either
+// is not 96 DPI) the boxes get the template's face at the dialog's scale,
+// so that their digits stay whole.
+void CSetRgnSize::ScaleEditFont()
+{
+    const auto dialogFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    LOGFONTW lf{};
+    if (dialogFont == nullptr || GetObjectW(dialogFont, sizeof(lf), &lf) == 0)
+        return;
+    const LONG wanted = m_metrics.scale.Px(NaturalHeight(lf.lfHeight));
+    if (wanted == lf.lfHeight && m_fontEdit.GetSafeHandle() == nullptr)
+        return;
+    lf.lfHeight = wanted;
+    lf.lfWidth = 0;
+    CFont font;
+    if (!font.Attach(CreateFontIndirectW(&lf)))
+        return;
+    for (CEdit* box : {&m_editWidth, &m_editHeight})
+        box->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font.GetSafeHandle()), TRUE);
+    m_fontEdit = std::move(font);
+}
+
+// Moved to a monitor of another scale: where the platform proposes, at the
+// size, with the artwork and fonts, of the new scale.
+void CSetRgnSize::OnScaleChanged(const gfx::DisplayScale& scale, const RECT& suggested)
+{
+    TakeScale(scale);
+    ScaleControls();
+    SetWindowPos(static_cast<HWND>(nullptr),
+                 suggested.left,
+                 suggested.top,
+                 m_metrics.dialogSize.cx,
+                 m_metrics.dialogSize.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 int CSetRgnSize::ReadBox(const CEdit& box)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/RegionSizeMetrics.h"
 #include "framework/CBitmap.h"
 #include "framework/CEdit.h"
 #include "framework/CFont.h"
@@ -27,6 +28,9 @@ private:
     CVelTransButton m_lblWidth;
     CVelTransButton m_lblHeight;
     CFont m_fontOK;
+    // The boxes' font where the template's does not fit the dialog's scale.
+    CFont m_fontEdit;
+    rgnsize::DialogMetrics m_metrics = rgnsize::kNaturalMetrics;
 
 public:
     // Shown in the boxes when the dialog opens.
@@ -46,11 +50,12 @@ protected:
 
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnEraseBkgnd(CDC* pDC);
+    void OnScaleChanged(const gfx::DisplayScale& scale, const RECT& suggested) override;
 
 private:
-    void CreateOKFont();
-    void ConfigureSkin();
+    void TakeScale(const gfx::DisplayScale& scale);
     void CreateOKButton();
-    void PlaceEditBoxes();
+    void ScaleControls();
+    void ScaleEditFont();
     static int ReadBox(const CEdit& box);
 };

@@ -2,6 +2,8 @@
 
 #include "skin/SkinSlices.h"
 
+#include <windows.h>
+
 // The region size dialog's skin, written down once. The dialog cuts its
 // slices from these values, and res/draw_artwork.py reads the lines of the
 // form `constexpr int kName = n;` to draw the skin, so those stay plain
@@ -15,6 +17,28 @@ inline constexpr int kSkinHeight = 70;
 // inner area.
 inline constexpr int kTitleHeight = 26;
 inline constexpr int kEdgeWidth = 2;
+
+// The dialog's client area and the places of its controls in it (left,
+// top, right, bottom).
+inline constexpr int kDialogWidth = 200;
+inline constexpr int kDialogHeight = 100;
+inline constexpr RECT kOKBox{135, 68, 175, 88};
+inline constexpr RECT kWidthCaptionBox{5, 39, 30, 59};
+inline constexpr RECT kHeightCaptionBox{100, 39, 125, 59};
+inline constexpr RECT kWidthBox{32, 39, 92, 59};
+inline constexpr RECT kHeightBox{127, 39, 187, 59};
+// The title's place, and the height of the OK button's bold text.
+inline constexpr int kTitleX = 8;
+inline constexpr int kTitleY = 7;
+inline constexpr int kOKFontHeight = 15;
+// The caption-button strip (bitmap 134) holds twelve 38 x 18 frames; only
+// the close button is shown, over a background taken from the strip 9 pixels
+// into its tenth frame.
+inline constexpr int kCaptionButtonWidth = 38;
+inline constexpr int kCaptionButtonHeight = 18;
+inline constexpr int kCaptionButtonSpacing = 1;
+inline constexpr int kCaptionBackgroundFrame = 9;
+inline constexpr int kCaptionBackgroundOffset = 9;
 
 // The eight slices in SetSkinSlice order.
 inline constexpr skin::SkinSlices kSkinSlices{{{

@@ -21,3 +21,11 @@ template <typename Fn> Fn ProcAddress(HMODULE module, const char* name)
                   "ProcAddress binds function pointers");
     return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(::GetProcAddress(module, name)));
 }
+
+// An export of USER32, which every window program has loaded: a function the
+// oldest supported Windows lacks, looked up where it runs.
+template <typename Fn> Fn User32Export(const char* name)
+{
+    HMODULE user32 = ::GetModuleHandleA("user32.dll");
+    return user32 == nullptr ? nullptr : ProcAddress<Fn>(user32, name);
+}

@@ -1,10 +1,14 @@
 #include "gfx/InterfaceFont.h"
 
+#include <array>
 #include <cstring>
 
 namespace {
 
-CFont g_interfaceFont;
+constexpr int kInterfaceFontHeight = 12;
+
+// One font for each scale the program may be shown at.
+std::array<CFont, gfx::kScalePercents.size()> g_interfaceFonts;
 
 } // namespace
 
@@ -18,11 +22,12 @@ LOGFONTA InterfaceLogFont(int pixelHeight, LONG weight)
     return lf;
 }
 
-CFont* GetInterfaceFont()
+CFont* GetInterfaceFont(const gfx::DisplayScale& scale)
 {
-    if (g_interfaceFont.GetSafeHandle() == nullptr) {
-        const LOGFONTA lf = InterfaceLogFont(12, FW_NORMAL);
-        g_interfaceFont.CreateFontIndirect(&lf);
+    CFont& font = g_interfaceFonts[static_cast<std::size_t>(scale.SetIndex())];
+    if (font.GetSafeHandle() == nullptr) {
+        const LOGFONTA lf = InterfaceLogFont(scale.Px(kInterfaceFontHeight), FW_NORMAL);
+        font.CreateFontIndirect(&lf);
     }
-    return &g_interfaceFont;
+    return &font;
 }

@@ -10,10 +10,17 @@ the panel's buttons, the region size dialog's title band and edges) are read
 from the program's own tables, app/CaptureFrameSkin.h and
 dialogs/RegionSizeSkin.h, so that the artwork follows them when redrawn.
 
-Bitmaps are 24-bit BMP files.  Magenta, RGB(255, 0, 255), is the key colour
+Every bitmap is drawn at each scale of gfx/DisplayScale.h: at 96 DPI as a
+24-bit BMP file, at the larger scales as an 8-bit RGB PNG file in scaled/,
+from the same shapes, with the tables' places scaled by the program's own
+rounding rule.  scaled_artwork.rc lists the PNG files under the resource
+ids res/resource.h gives them.
+
+Magenta, RGB(255, 0, 255), is the key colour
 the program treats as see-through, so it is written only where a picture
 must be transparent; every shape is blended against real colours and a
-final check refuses to write a bitmap with magenta anywhere else.
+final check refuses to write a bitmap with magenta anywhere else, or a PNG
+file that does not read back as drawn.
 
     python3 res/draw_artwork.py
 """
@@ -22,6 +29,7 @@ import math
 import os
 import re
 import struct
+import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
@@ -278,6 +286,77 @@ def draw(canvas, shape, colour):
 
 
 # ---------------------------------------------------------------------------
+# Scales
+
+
+def read_scale_percents():
+    """The scales the artwork is drawn for, from gfx/DisplayScale.h."""
+    path = "gfx/DisplayScale.h"
+    with open(os.path.join(ROOT, path)) as f:
+        found = re.search(r"kScalePercents\{(\d+(?:, \d+)*)\};", f.read())
+    if not found:
+        raise SystemExit("%s: no kScalePercents" % path)
+    percents = tuple(int(n) for n in found.group(1).split(", "))
+    if percents[0] != 100:
+        raise SystemExit("%s: the first scale is not 100 %%" % path)
+    return percents
+
+
+class Scale:
+    """One scale of the artwork and the rounding gfx::DisplayScale uses.
+
+    A position at 96 DPI, measured from the picture's top-left corner, is
+    scaled and rounded half up; a length between two positions is the
+    difference of the scaled positions, so that pieces which meet at 96 DPI
+    still meet.  Shapes are drawn in continuous coordinates multiplied by the
+    factor, which is exactly 1.0 at 100 %, so the natural scale's pictures
+    are computed from the same numbers as they always were.
+    """
+
+    def __init__(self, index, percent):
+        self.index = index
+        self.percent = percent
+        self.factor = percent / 100.0
+        # Lines one pixel wide at 96 DPI.
+        self.stroke = self.px(1)
+
+    def px(self, value):
+        rounded = (abs(value) * self.percent + 50) // 100
+        return -rounded if value < 0 else rounded
+
+    def span(self, start, end):
+        return self.px(end) - self.px(start)
+
+    def reaches(self, dx, dy, cut, strokes=0):
+        """Whether the pixel dx, dy away from a corner's two edges lies
+        within the corner's diagonal: the sum of its centre's distances,
+        (dx + 0.5) + (dy + 0.5), at most cut pixels (at 96 DPI, scaled) plus
+        the given number of strokes.  Computed in hundredths, exactly."""
+        return 100 * (dx + dy + 1) <= cut * self.percent + 100 * strokes * self.stroke
+
+    def cut_pixels(self, cut):
+        """The pixels (dx, dy) a corner cut of this reach removes."""
+        limit = cut * self.percent // 100 + 1
+        return [(dx, dy) for dy in range(limit) for dx in range(limit)
+                if self.reaches(dx, dy, cut)]
+
+
+SCALES = [Scale(i, p) for i, p in enumerate(read_scale_percents())]
+NATURAL = SCALES[0]
+
+# The program looks for the see-through corner pixels of its skins only in
+# a square of this size (at 96 DPI, scaled) at each corner.
+CORNER_SQUARE = 5
+
+
+def fill_rect(canvas, scale, x, y, width, height, colour):
+    """Fills a rectangle given at 96 DPI, its edges scaled."""
+    for py in range(scale.px(y), scale.px(y + height)):
+        for px in range(scale.px(x), scale.px(x + width)):
+            canvas.put(px, py, colour)
+
+
+# ---------------------------------------------------------------------------
 # The capture frame's skin (bitmap 129) and its four panel buttons
 
 SKIN_W, SKIN_H = CAPTURE_FRAME["kSkinWidth"], CAPTURE_FRAME["kSkinHeight"]
@@ -294,8 +373,12 @@ HELP_BUTTON = CAPTURE_FRAME["kHelpButton"]
 
 FRAME = (214, 223, 234)          # light grey-blue body of the frame
 FRAME_OUTLINE = (124, 142, 166)  # outer edge
-FRAME_SHINE = (240, 244, 249)    # one pixel inside the outer edge
-VIEWPORT_RING = (150, 166, 188)  # the pixel ring around the see-through window
+FRAME_SHINE = (240, 244, 249)    # one stroke inside the outer edge
+VIEWPORT_RING = (150, 166, 188)  # the stroke around the see-through window
+
+# The frame's corners are cut along a diagonal reaching 3 pixels along each
+# edge (3, 2 and 1 pixels at 96 DPI); the outline and the shine follow it.
+FRAME_CUT = 3
 
 # Button states: (lighten, darken, offset) for normal, hover and pressed.
 STATES = ((0.0, 0.0, 0), (0.12, 0.0, 0), (0.0, 0.14, 1))
@@ -311,31 +394,54 @@ def corner_distance(x, y, width, height):
     return min(x, width - 1 - x), min(y, height - 1 - y)
 
 
-def frame_pixel(x, y):
-    """The frame's own colour at (x, y) of the skin, before any picture."""
-    dx, dy = corner_distance(x, y, SKIN_W, SKIN_H)
-    in_corner = dx < 5 and dy < 5
-    if in_corner and dx + dy <= 2:
-        return MAGENTA           # 3, 2 and 1 pixels: a quarter circle cut away
-    if dx == 0 or dy == 0 or (in_corner and dx + dy == 3):
-        return FRAME_OUTLINE
-    if dx == 1 or dy == 1 or (in_corner and dx + dy == 4):
-        return FRAME_SHINE
-    left, top, right, bottom = VIEWPORT
-    if left <= x < right and top <= y < bottom:
-        return WHITE
-    if left - 1 <= x <= right and top - 1 <= y <= bottom:
-        return VIEWPORT_RING
-    return FRAME
+class FrameLayout:
+    """The capture frame's skin at one scale."""
+
+    def __init__(self, scale):
+        self.scale = scale
+        self.width, self.height = scale.px(SKIN_W), scale.px(SKIN_H)
+        self.viewport = tuple(scale.px(v) for v in VIEWPORT)
+        self.corner = scale.px(CORNER_SQUARE)
+
+    def place(self, place):
+        """A panel place as (left, top, width, height) in the skin's pixels:
+        its edges are positions on the skin, counted from the skin's left."""
+        from_right, top, width, height = place
+        left = SKIN_W - from_right
+        return (self.scale.px(left), self.scale.px(top),
+                self.scale.span(left, left + width), self.scale.span(top, top + height))
+
+    def pixel(self, x, y):
+        """The frame's own colour at (x, y) of the skin, before any picture."""
+        scale = self.scale
+        stroke = scale.stroke
+        dx, dy = corner_distance(x, y, self.width, self.height)
+        in_corner = dx < self.corner and dy < self.corner
+        if in_corner and scale.reaches(dx, dy, FRAME_CUT):
+            return MAGENTA
+        if dx < stroke or dy < stroke or (in_corner and scale.reaches(dx, dy, FRAME_CUT, 1)):
+            return FRAME_OUTLINE
+        if dx < 2 * stroke or dy < 2 * stroke or (in_corner and scale.reaches(dx, dy, FRAME_CUT, 2)):
+            return FRAME_SHINE
+        left, top, right, bottom = self.viewport
+        if left <= x < right and top <= y < bottom:
+            return WHITE
+        if left - stroke <= x < right + stroke and top - stroke <= y < bottom + stroke:
+            return VIEWPORT_RING
+        return FRAME
+
+    def key_pixels(self):
+        """How many see-through pixels the frame's skin has: its four cuts."""
+        return 4 * len(self.scale.cut_pixels(FRAME_CUT))
 
 
-def draw_frame_background(canvas):
-    for y in range(SKIN_H):
-        for x in range(SKIN_W):
-            canvas.put(x, y, frame_pixel(x, y))
+def draw_frame_background(canvas, frame):
+    for y in range(frame.height):
+        for x in range(frame.width):
+            canvas.put(x, y, frame.pixel(x, y))
 
 
-def draw_resize_grip(canvas):
+def draw_resize_grip(canvas, frame):
     """Six embossed dots in a triangle at the bottom-right corner."""
     columns = (SKIN_W - 14, SKIN_W - 10, SKIN_W - 6)
     rows = (SKIN_H - 13, SKIN_H - 9, SKIN_H - 5)
@@ -343,106 +449,116 @@ def draw_resize_grip(canvas):
         for j, y in enumerate(rows):
             if i + j < 2:
                 continue
-            for ox in (1, 2):
-                for oy in (1, 2):
-                    canvas.put(x + ox, y + oy, FRAME_SHINE)
-            for ox in (0, 1):
-                for oy in (0, 1):
-                    canvas.put(x + ox, y + oy, FRAME_OUTLINE)
+            fill_rect(canvas, frame.scale, x + 1, y + 1, 2, 2, FRAME_SHINE)
+            fill_rect(canvas, frame.scale, x, y, 2, 2, FRAME_OUTLINE)
 
 
-def close_button_image(state):
-    """29 x 22: an orange close circle on a pale pill, in the frame's corner."""
-    from_right, top, width, height = CLOSE_BUTTON
-    left = SKIN_W - from_right
+def close_button_image(frame, state):
+    """29 x 22 at 96 DPI: an orange close circle on a pale pill, in the
+    frame's corner."""
+    left, top, width, height = frame.place(CLOSE_BUTTON)
     image = Canvas(width, height)
     for y in range(height):
         for x in range(width):
-            image.put(x, y, frame_pixel(left + x, top + y))
+            image.put(x, y, frame.pixel(left + x, top + y))
+    s = frame.scale.factor
     shift = STATES[state][2]
-    draw(image, rounded_rect(2.0, 3.0, 26.0, 20.0, 8.5), state_colour((178, 192, 210), state))
-    draw(image, rounded_rect(3.0, 4.0, 25.0, 19.0, 7.5), state_colour((247, 249, 252), state))
-    cx, cy = 14.0 + shift, 11.5 + shift
+    draw(image, rounded_rect(2.0 * s, 3.0 * s, 26.0 * s, 20.0 * s, 8.5 * s),
+         state_colour((178, 192, 210), state))
+    draw(image, rounded_rect(3.0 * s, 4.0 * s, 25.0 * s, 19.0 * s, 7.5 * s),
+         state_colour((247, 249, 252), state))
+    cx, cy = (14.0 + shift) * s, (11.5 + shift) * s
     orange = state_colour((240, 118, 28), state)
-    draw(image, circle(cx, cy, 6.4), darken(orange, 0.12))
-    draw(image, circle(cx, cy, 5.5), vgradient(lighten(orange, 0.2), orange, cy - 5, cy + 5))
+    draw(image, circle(cx, cy, 6.4 * s), darken(orange, 0.12))
+    draw(image, circle(cx, cy, 5.5 * s),
+         vgradient(lighten(orange, 0.2), orange, cy - 5 * s, cy + 5 * s))
+    d = 2.3 * s
     for sx, sy in ((-1, -1), (1, -1)):
-        draw(image, segment(cx + 2.3 * sx, cy - 2.3, cx - 2.3 * sx, cy + 2.3, 1.5), WHITE)
+        draw(image, segment(cx + d * sx, cy - d, cx - d * sx, cy + d, 1.5 * s), WHITE)
     return image
 
 
-def capture_button_image(state):
-    """50 x 50: a round green button carrying a white camera."""
-    image = Canvas(CAPTURE_BUTTON[2], CAPTURE_BUTTON[3], FRAME)
+def capture_button_image(frame, state):
+    """50 x 50 at 96 DPI: a round green button carrying a white camera."""
+    _, _, width, height = frame.place(CAPTURE_BUTTON)
+    image = Canvas(width, height, FRAME)
+    s = frame.scale.factor
     shift = STATES[state][2]
-    cx, cy = 25.0 + shift, 25.0 + shift
+    cx, cy = (25.0 + shift) * s, (25.0 + shift) * s
     green = state_colour((72, 168, 70), state)
-    draw(image, circle(cx + 0.6, cy + 1.2, 22.6), darken(FRAME, 0.08))   # soft shadow
-    draw(image, circle(cx, cy, 22.6), darken(green, 0.28))
-    draw(image, circle(cx, cy, 21.6),
-         vgradient(lighten(green, 0.35), green, cy - 21, cy + 21))
+    draw(image, circle(cx + 0.6 * s, cy + 1.2 * s, 22.6 * s), darken(FRAME, 0.08))  # soft shadow
+    draw(image, circle(cx, cy, 22.6 * s), darken(green, 0.28))
+    draw(image, circle(cx, cy, 21.6 * s),
+         vgradient(lighten(green, 0.35), green, cy - 21 * s, cy + 21 * s))
     # The camera: body, viewfinder hump, lens and flash.
-    draw(image, rounded_rect(cx - 12, cy - 4.5, cx + 12, cy + 11, 3.0), WHITE)
-    draw(image, rounded_rect(cx - 5.5, cy - 8.5, cx + 4.5, cy - 2.5, 2.0), WHITE)
-    draw(image, circle(cx, cy + 3.5, 6.2), darken(green, 0.2))
-    draw(image, circle(cx, cy + 3.5, 4.6), WHITE)
-    draw(image, circle(cx, cy + 3.5, 3.4), darken(green, 0.35))
-    draw(image, circle(cx - 1.1, cy + 2.4, 1.1), lighten(green, 0.6))
-    draw(image, circle(cx + 8.5, cy - 1.2, 1.3), darken(green, 0.1))
+    draw(image, rounded_rect(cx - 12 * s, cy - 4.5 * s, cx + 12 * s, cy + 11 * s, 3.0 * s), WHITE)
+    draw(image, rounded_rect(cx - 5.5 * s, cy - 8.5 * s, cx + 4.5 * s, cy - 2.5 * s, 2.0 * s), WHITE)
+    lens = cy + 3.5 * s
+    draw(image, circle(cx, lens, 6.2 * s), darken(green, 0.2))
+    draw(image, circle(cx, lens, 4.6 * s), WHITE)
+    draw(image, circle(cx, lens, 3.4 * s), darken(green, 0.35))
+    draw(image, circle(cx - 1.1 * s, cy + 2.4 * s, 1.1 * s), lighten(green, 0.6))
+    draw(image, circle(cx + 8.5 * s, cy - 1.2 * s, 1.3 * s), darken(green, 0.1))
     return image
 
 
-def set_size_button_image(state):
-    """38 x 35: a grey five-pointed star, clear of the help button's corner."""
-    image = Canvas(SET_SIZE_BUTTON[2], SET_SIZE_BUTTON[3], FRAME)
+def set_size_button_image(frame, state):
+    """38 x 35 at 96 DPI: a grey five-pointed star, clear of the help
+    button's corner."""
+    _, _, width, height = frame.place(SET_SIZE_BUTTON)
+    image = Canvas(width, height, FRAME)
+    s = frame.scale.factor
     shift = STATES[state][2]
-    points = star_points(18.0 + shift, 18.5 + shift, 15.5, 6.6)
+    points = star_points((18.0 + shift) * s, (18.5 + shift) * s, 15.5 * s, 6.6 * s)
     grey = state_colour((150, 158, 170), state)
-    draw(image, polygon([(px + 0.6, py + 0.9) for px, py in points]), darken(FRAME, 0.08))
+    draw(image, polygon([(px + 0.6 * s, py + 0.9 * s) for px, py in points]), darken(FRAME, 0.08))
     draw(image, polygon(points), darken(grey, 0.3))
-    draw(image, inset_polygon(points, 1.1), vgradient(lighten(grey, 0.4), grey, 4, 32))
+    draw(image, inset_polygon(points, 1.1 * s), vgradient(lighten(grey, 0.4), grey, 4 * s, 32 * s))
     return image
 
 
-def help_button_image(state):
-    """20 x 20: a small grey disc with a white question mark."""
-    image = Canvas(HELP_BUTTON[2], HELP_BUTTON[3], FRAME)
+def help_button_image(frame, state):
+    """20 x 20 at 96 DPI: a small grey disc with a white question mark."""
+    _, _, width, height = frame.place(HELP_BUTTON)
+    image = Canvas(width, height, FRAME)
+    s = frame.scale.factor
     shift = STATES[state][2]
-    cx, cy = 10.0 + shift * 0.5, 10.0 + shift * 0.5
+    cx, cy = (10.0 + shift * 0.5) * s, (10.0 + shift * 0.5) * s
     grey = state_colour((140, 150, 164), state)
-    draw(image, circle(cx, cy, 8.6), darken(grey, 0.25))
-    draw(image, circle(cx, cy, 7.7), vgradient(lighten(grey, 0.3), grey, cy - 7, cy + 7))
-    draw(image, arc(cx, cy - 2.2, 2.6, 1.7, 180, 405), WHITE)
-    draw(image, segment(cx + 1.8, cy - 0.4, cx, cy + 1.4, 1.7), WHITE)
-    draw(image, circle(cx, cy + 4.4, 1.05), WHITE)
+    draw(image, circle(cx, cy, 8.6 * s), darken(grey, 0.25))
+    draw(image, circle(cx, cy, 7.7 * s), vgradient(lighten(grey, 0.3), grey, cy - 7 * s, cy + 7 * s))
+    draw(image, arc(cx, cy - 2.2 * s, 2.6 * s, 1.7 * s, 180, 405), WHITE)
+    draw(image, segment(cx + 1.8 * s, cy - 0.4 * s, cx, cy + 1.4 * s, 1.7 * s), WHITE)
+    draw(image, circle(cx, cy + 4.4 * s, 1.05 * s), WHITE)
     return image
 
 
-def strip_size(place):
-    """Three pictures of a panel button side by side."""
-    return place[2] * 3, place[3]
+# The panel buttons: their pictures, in the order the skin shows them (the
+# help button overlaps the set-size button and lies above it).
+PANEL_BUTTONS = ((close_button_image, CLOSE_BUTTON),
+                 (capture_button_image, CAPTURE_BUTTON),
+                 (set_size_button_image, SET_SIZE_BUTTON),
+                 (help_button_image, HELP_BUTTON))
 
 
-def image_strip(painter):
+def image_strip(painter, frame):
     """Normal, hover and pressed images of one button side by side."""
-    frames = [painter(state) for state in range(3)]
+    frames = [painter(frame, state) for state in range(3)]
     strip = Canvas(frames[0].width * 3, frames[0].height)
-    for i, frame in enumerate(frames):
-        strip.paste(frame, i * frame.width, 0)
+    for i, picture in enumerate(frames):
+        strip.paste(picture, i * picture.width, 0)
     return strip
 
 
-def capture_frame_skin():
-    skin = Canvas(SKIN_W, SKIN_H)
-    draw_frame_background(skin)
+def capture_frame_skin(frame):
+    skin = Canvas(frame.width, frame.height)
+    draw_frame_background(skin, frame)
     # Pictures of the panel buttons where a frame of the skin's size places
-    # them; the help button overlaps the set-size button and lies above it.
-    for painter, place in ((close_button_image, CLOSE_BUTTON),
-                           (capture_button_image, CAPTURE_BUTTON),
-                           (set_size_button_image, SET_SIZE_BUTTON),
-                           (help_button_image, HELP_BUTTON)):
-        skin.paste(painter(0), SKIN_W - place[0], place[1])
-    draw_resize_grip(skin)
+    # them.
+    for painter, place in PANEL_BUTTONS:
+        left, top, _, _ = frame.place(place)
+        skin.paste(painter(frame, 0), left, top)
+    draw_resize_grip(skin, frame)
     return skin
 
 
@@ -451,72 +567,101 @@ def capture_frame_skin():
 
 DIALOG_W, DIALOG_H = REGION_DIALOG["kSkinWidth"], REGION_DIALOG["kSkinHeight"]
 TITLE_H = REGION_DIALOG["kTitleHeight"]
-# The edges are drawn as two lines, dark outside and light inside.
-if REGION_DIALOG["kEdgeWidth"] != 2:
-    raise SystemExit("dialogs/RegionSizeSkin.h: the dialog's edges are drawn 2 pixels wide")
+EDGE_W = REGION_DIALOG["kEdgeWidth"]
 TITLE_TOP = (61, 188, 241)
 TITLE_BOTTOM = (227, 246, 253)
 EDGE_OUTER = (34, 108, 138)
 EDGE_INNER = (236, 247, 252)
 DIALOG_BODY = (0, 128, 128)
 
+# The dialog's corners are cut along a diagonal reaching 2 pixels along each
+# edge (2 and 1 pixels at 96 DPI); at the bottom the outer edge follows it.
+DIALOG_CUT = 2
 
-def title_band_colour(y):
-    return mix(TITLE_TOP, TITLE_BOTTOM, y / float(TITLE_H - 1))
-
-
-def dialog_pixel(x, y):
-    dx, dy = corner_distance(x, y, DIALOG_W, DIALOG_H)
-    if dx < 5 and dy < 5 and dx + dy <= 1:
-        return MAGENTA           # 2 and 1 pixels at each corner
-    if y < TITLE_H:
-        return EDGE_OUTER if dx == 0 else title_band_colour(y)
-    if dx == 0 or dy == 0 or (dx == 1 and dy == 1):
-        return EDGE_OUTER
-    if dx == 1 or dy == 1:
-        return EDGE_INNER
-    return DIALOG_BODY
+CAPTION_W = REGION_DIALOG["kCaptionButtonWidth"]
+CAPTION_H = REGION_DIALOG["kCaptionButtonHeight"]
 
 
-def draw_title_close_glyph(canvas):
-    cx, cy = DIALOG_W - 13.0, 9.0
+class DialogLayout:
+    """The region size dialog's skin and caption buttons at one scale."""
+
+    def __init__(self, scale):
+        self.scale = scale
+        self.width, self.height = scale.px(DIALOG_W), scale.px(DIALOG_H)
+        self.title = scale.px(TITLE_H)
+        # The edges are an outer line one stroke wide and an inner line
+        # filling the rest of the edge's band, whose sides are positions.
+        self.left_edge = scale.px(EDGE_W)
+        self.right_edge = self.width - scale.px(DIALOG_W - EDGE_W)
+        self.bottom_edge = self.height - scale.px(DIALOG_H - EDGE_W)
+        self.corner = scale.px(CORNER_SQUARE)
+        self.caption_w, self.caption_h = scale.px(CAPTION_W), scale.px(CAPTION_H)
+        self.caption_strip_w = self.caption_w * 12
+        self.close_triple_x = self.caption_w * 6
+
+    def title_band_colour(self, y):
+        return mix(TITLE_TOP, TITLE_BOTTOM, y / float(self.title - 1))
+
+    def pixel(self, x, y):
+        scale = self.scale
+        stroke = scale.stroke
+        dx, dy = corner_distance(x, y, self.width, self.height)
+        in_corner = dx < self.corner and dy < self.corner
+        if in_corner and scale.reaches(dx, dy, DIALOG_CUT):
+            return MAGENTA
+        if y < self.title:
+            return EDGE_OUTER if dx < stroke else self.title_band_colour(y)
+        if dx < stroke or dy < stroke or (in_corner and scale.reaches(dx, dy, DIALOG_CUT, 1)):
+            return EDGE_OUTER
+        if (x < self.left_edge or x >= self.width - self.right_edge
+                or y >= self.height - self.bottom_edge):
+            return EDGE_INNER
+        return DIALOG_BODY
+
+    def key_pixels(self):
+        """How many see-through pixels the dialog's skin has: its four cuts."""
+        return 4 * len(self.scale.cut_pixels(DIALOG_CUT))
+
+
+def draw_title_close_glyph(canvas, dialog):
+    s = dialog.scale.factor
+    cx, cy = (DIALOG_W - 13.0) * s, 9.0 * s
+    d = 3.5 * s
     grey = (104, 116, 128)
-    draw(canvas, segment(cx - 3.5, cy - 3.5, cx + 3.5, cy + 3.5, 1.6), grey)
-    draw(canvas, segment(cx + 3.5, cy - 3.5, cx - 3.5, cy + 3.5, 1.6), grey)
+    draw(canvas, segment(cx - d, cy - d, cx + d, cy + d, 1.6 * s), grey)
+    draw(canvas, segment(cx + d, cy - d, cx - d, cy + d, 1.6 * s), grey)
 
 
-def region_dialog_skin():
-    skin = Canvas(DIALOG_W, DIALOG_H)
-    for y in range(DIALOG_H):
-        for x in range(DIALOG_W):
-            skin.put(x, y, dialog_pixel(x, y))
-    draw_title_close_glyph(skin)
+def region_dialog_skin(dialog):
+    skin = Canvas(dialog.width, dialog.height)
+    for y in range(dialog.height):
+        for x in range(dialog.width):
+            skin.put(x, y, dialog.pixel(x, y))
+    draw_title_close_glyph(skin, dialog)
     return skin
 
 
-CAPTION_W, CAPTION_H = 38, 18
-CAPTION_STRIP_W = CAPTION_W * 12
-CLOSE_TRIPLE_X = CAPTION_W * 6
-
-
-def caption_close_image(state):
+def caption_close_image(dialog, state):
     """A white X on light blue, on red while hovered, on dark red while pressed."""
     if state == 0:
-        background = lambda x, y: title_band_colour(y)
+        background = lambda x, y: dialog.title_band_colour(y)
     else:
         background = ((232, 35, 46), (168, 18, 26))[state - 1]
-    image = Canvas(CAPTION_W, CAPTION_H)
-    draw(image, ((lambda fx, fy: True), (0, 0, CAPTION_W, CAPTION_H)), background)
-    cx, cy = CAPTION_W / 2.0, CAPTION_H / 2.0
+    width, height = dialog.caption_w, dialog.caption_h
+    image = Canvas(width, height)
+    draw(image, ((lambda fx, fy: True), (0, 0, width, height)), background)
+    cx, cy = width / 2.0, height / 2.0
+    d = 4.0 * dialog.scale.factor
     for sx in (-1, 1):
-        draw(image, segment(cx - 4.0 * sx, cy - 4.0, cx + 4.0 * sx, cy + 4.0, 1.6), WHITE)
+        draw(image, segment(cx - d * sx, cy - d, cx + d * sx, cy + d, 1.6 * dialog.scale.factor), WHITE)
     return image
 
 
-def caption_button_strip():
-    strip = Canvas(CAPTION_STRIP_W, CAPTION_H, MAGENTA)
+def caption_button_strip(dialog):
+    strip = Canvas(dialog.caption_strip_w, dialog.caption_h, MAGENTA)
     for state in range(3):
-        strip.paste(caption_close_image(state), CLOSE_TRIPLE_X + state * CAPTION_W, 0)
+        strip.paste(caption_close_image(dialog, state),
+                    dialog.close_triple_x + state * dialog.caption_w, 0)
     return strip
 
 
@@ -584,6 +729,101 @@ def bmp_bytes(canvas):
     return header + info + data
 
 
+PNG_SIGNATURE = b"\x89PNG\r\n\x1a\n"
+
+
+def paeth(a, b, c):
+    p = a + b - c
+    pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+    if pa <= pb and pa <= pc:
+        return a
+    return b if pb <= pc else c
+
+
+def filtered_rows(row, above):
+    """A row of 3-byte pixels under each of PNG's five filters, given the
+    row above it (zeros for the first row)."""
+    left = bytes(3) + row[:-3]
+    corner = bytes(3) + above[:-3]
+    return [
+        row,
+        bytes((r - a) & 255 for r, a in zip(row, left)),
+        bytes((r - b) & 255 for r, b in zip(row, above)),
+        bytes((r - ((a + b) >> 1)) & 255 for r, a, b in zip(row, left, above)),
+        bytes((r - paeth(a, b, c)) & 255 for r, a, b, c in zip(row, left, above, corner)),
+    ]
+
+
+def png_chunk(kind, body):
+    return (struct.pack(">I", len(body)) + kind + body
+            + struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF))
+
+
+def canvas_rows(canvas):
+    return [bytes(c for x in range(canvas.width) for c in canvas.get(x, y))
+            for y in range(canvas.height)]
+
+
+def png_bytes(canvas):
+    """An 8-bit RGB PNG file.  Each row's filter is chosen by the usual
+    measure (the smallest sum of the filtered bytes taken as signed), and
+    that choice is compared with one filter for every row: the smallest
+    compressed stream is kept."""
+    rows = canvas_rows(canvas)
+    above = bytes(canvas.width * 3)
+    options = []
+    for row in rows:
+        options.append(filtered_rows(row, above))
+        above = row
+    choices = [[min(range(5), key=lambda f: sum(b if b < 128 else 256 - b for b in row_options[f]))
+                for row_options in options]]
+    choices += [[f] * len(rows) for f in range(5)]
+    best = None
+    for choice in choices:
+        raw = b"".join(bytes((f,)) + row_options[f] for f, row_options in zip(choice, options))
+        stream = zlib.compress(raw, 9)
+        if best is None or len(stream) < len(best):
+            best = stream
+    header = struct.pack(">IIBBBBB", canvas.width, canvas.height, 8, 2, 0, 0, 0)
+    return (PNG_SIGNATURE + png_chunk(b"IHDR", header) + png_chunk(b"IDAT", best)
+            + png_chunk(b"IEND", b""))
+
+
+def png_rows(data):
+    """The size and pixel rows of an 8-bit RGB PNG as png_bytes writes it."""
+    if data[:8] != PNG_SIGNATURE:
+        raise ValueError("not a PNG file")
+    pos, stream, size = 8, b"", None
+    while pos < len(data):
+        length, kind = struct.unpack(">I4s", data[pos:pos + 8])
+        body = data[pos + 8:pos + 8 + length]
+        if struct.unpack(">I", data[pos + 8 + length:pos + 12 + length])[0] != zlib.crc32(kind + body):
+            raise ValueError("bad CRC in %r" % kind)
+        if kind == b"IHDR":
+            width, height, depth, colour, _, _, interlace = struct.unpack(">IIBBBBB", body)
+            if (depth, colour, interlace) != (8, 2, 0):
+                raise ValueError("not 8-bit RGB without interlace")
+            size = (width, height)
+        elif kind == b"IDAT":
+            stream += body
+        pos += 12 + length
+    raw = zlib.decompress(stream)
+    width, height = size
+    stride = width * 3
+    rows, above = [], bytearray(stride)
+    for y in range(height):
+        kind = raw[y * (stride + 1)]
+        row = bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for i in range(stride):
+            a = row[i - 3] if i >= 3 else 0
+            b = above[i]
+            c = above[i - 3] if i >= 3 else 0
+            row[i] = (row[i] + (0, a, b, (a + b) >> 1, paeth(a, b, c))[kind]) & 255
+        rows.append(bytes(row))
+        above = row
+    return size, rows
+
+
 def icon_entry_bytes(image):
     """One icon image: a 32-bit BGRA DIB (height doubled) and its AND mask."""
     size = image.width
@@ -619,31 +859,125 @@ def ico_bytes(images):
     return header + entries + blobs
 
 
-def write(name, data):
-    with open(os.path.join(HERE, name), "wb") as f:
-        f.write(data)
+# ---------------------------------------------------------------------------
+# The bitmaps at every scale
 
 
-def write_bitmap(name, canvas, size, magenta):
-    """Writes a bitmap after checking its size and its count of key pixels."""
+def read_resource_ids():
+    """The numbers #defined in res/resource.h."""
+    with open(os.path.join(HERE, "resource.h")) as f:
+        return {name: int(number)
+                for name, number in re.findall(r"#define (\w+)\s+(\d+)", f.read())}
+
+
+def bitmaps():
+    """Each bitmap: its file name, its resource name, how it is drawn at a
+    scale and its size and number of see-through pixels there."""
+    def frame_skin(scale):
+        frame = FrameLayout(scale)
+        return capture_frame_skin(frame), (frame.width, frame.height), frame.key_pixels()
+
+    def button_strip(painter, place, key_corners):
+        def strip(scale):
+            frame = FrameLayout(scale)
+            _, _, width, height = frame.place(place)
+            cut = len(scale.cut_pixels(FRAME_CUT))
+            return image_strip(painter, frame), (width * 3, height), key_corners * cut
+        return strip
+
+    def caption_buttons(scale):
+        dialog = DialogLayout(scale)
+        size = (dialog.caption_strip_w, dialog.caption_h)
+        # Everything but the close button's three images is unused.
+        key = size[0] * size[1] - 3 * dialog.caption_w * dialog.caption_h
+        return caption_button_strip(dialog), size, key
+
+    def dialog_skin(scale):
+        dialog = DialogLayout(scale)
+        return region_dialog_skin(dialog), (dialog.width, dialog.height), dialog.key_pixels()
+
+    return (
+        ("frame_skin", "IDB_FRAME_SKIN", frame_skin),
+        # The close button's images show the frame's top-right corner, cut.
+        ("btn_close", "IDB_BTN_CLOSE", button_strip(close_button_image, CLOSE_BUTTON, 3)),
+        ("btn_capture", "IDB_BTN_CAPTURE", button_strip(capture_button_image, CAPTURE_BUTTON, 0)),
+        ("btn_hotkeyhelp", "IDB_BTN_HOTKEYHELP", button_strip(help_button_image, HELP_BUTTON, 0)),
+        ("btn_setsize", "IDB_BTN_SETSIZE", button_strip(set_size_button_image, SET_SIZE_BUTTON, 0)),
+        ("caption_buttons", "IDB_CAPTION_BUTTONS", caption_buttons),
+        ("setrgn_skin", "IDB_SETRGN_SKIN", dialog_skin),
+    )
+
+
+def checked(name, drawing):
+    """The drawn canvas, after checking its size and its count of key pixels."""
+    canvas, size, magenta = drawing
     if (canvas.width, canvas.height) != size:
         raise SystemExit("%s: drawn %dx%d, expected %dx%d" % ((name, canvas.width, canvas.height) + size))
     found = canvas.count(MAGENTA)
     if found != magenta:
         raise SystemExit("%s: %d magenta pixels, expected %d" % (name, found, magenta))
-    write(name, bmp_bytes(canvas))
+    return canvas
+
+
+def check_corner_cuts():
+    """The program looks for a skin's see-through pixels only in a corner
+    square; every cut must lie inside it."""
+    for scale in SCALES:
+        square = scale.px(CORNER_SQUARE)
+        for cut in (FRAME_CUT, DIALOG_CUT):
+            outside = [p for p in scale.cut_pixels(cut) if max(p) >= square]
+            if outside:
+                raise SystemExit("%d %%: corner cut reaches %r, outside %d x %d"
+                                 % (scale.percent, outside, square, square))
+
+
+def scaled_name(name, scale):
+    return "%s@%d.png" % (name, scale.percent)
+
+
+def write(name, data):
+    with open(os.path.join(HERE, name), "wb") as f:
+        f.write(data)
+
+
+def write_png(name, canvas):
+    """Writes a PNG after reading it back: it must hold the drawn pixels."""
+    data = png_bytes(canvas)
+    if png_rows(data) != ((canvas.width, canvas.height), canvas_rows(canvas)):
+        raise SystemExit("%s: the PNG does not read back as drawn" % name)
+    write(name, data)
+    return len(data)
+
+
+def scaled_resource_script(entries, per_bitmap):
+    lines = ["// The artwork drawn for the larger scales, written by draw_artwork.py.",
+             "// The image of bitmap id for scale set n is resource",
+             "// id * IDR_SCALED_PER_BITMAP + n (%d), a PNG." % per_bitmap,
+             ""]
+    for number, path in sorted(entries):
+        lines.append('%d RCDATA "%s"' % (number, path))
+    return "\n".join(lines) + "\n"
 
 
 def main():
-    write_bitmap("frame_skin.bmp", capture_frame_skin(), (SKIN_W, SKIN_H), 24)
-    write_bitmap("btn_close.bmp", image_strip(close_button_image), strip_size(CLOSE_BUTTON), 18)
-    write_bitmap("btn_capture.bmp", image_strip(capture_button_image), strip_size(CAPTURE_BUTTON), 0)
-    write_bitmap("btn_hotkeyhelp.bmp", image_strip(help_button_image), strip_size(HELP_BUTTON), 0)
-    write_bitmap("btn_setsize.bmp", image_strip(set_size_button_image), strip_size(SET_SIZE_BUTTON), 0)
-    write_bitmap("caption_buttons.bmp", caption_button_strip(), (456, 18),
-                 456 * 18 - 3 * CAPTION_W * CAPTION_H)
-    write_bitmap("setrgn_skin.bmp", region_dialog_skin(), (DIALOG_W, DIALOG_H), 12)
+    check_corner_cuts()
+    ids = read_resource_ids()
+    per_bitmap = ids["IDR_SCALED_PER_BITMAP"]
+    if len(SCALES) > per_bitmap:
+        raise SystemExit("res/resource.h: IDR_SCALED_PER_BITMAP leaves no room for %d scales"
+                         % (len(SCALES) - 1))
+    os.makedirs(os.path.join(HERE, "scaled"), exist_ok=True)
+    entries = []
+    total = 0
+    for name, id_name, drawing in bitmaps():
+        write(name + ".bmp", bmp_bytes(checked(name + ".bmp", drawing(NATURAL))))
+        for scale in SCALES[1:]:
+            path = "scaled/" + scaled_name(name, scale)
+            total += write_png(path, checked(path, drawing(scale)))
+            entries.append((ids[id_name] * per_bitmap + scale.index, path))
     write("vantik.ico", ico_bytes([icon_image(48), icon_image(32), icon_image(16)]))
+    write("scaled_artwork.rc", scaled_resource_script(entries, per_bitmap).encode("ascii"))
+    print("%d scaled images, %d bytes" % (len(entries), total))
 
 
 if __name__ == "__main__":

@@ -23,6 +23,11 @@
 #define IDB_CAPTION_BUTTONS 134
 #define IDB_SETRGN_SKIN 135
 
+// Artwork for the larger interface scales: the PNG image of bitmap resource
+// id drawn for scale set n (1 = 125 % ... 6 = 300 %) is the RCDATA resource
+// id * IDR_SCALED_PER_BITMAP + n; 96 DPI keeps the bitmap itself.
+#define IDR_SCALED_PER_BITMAP 10
+
 // Controls of the region size dialog (its OK button is IDOK).
 #define IDC_EDIT_WIDTH 1000
 #define IDC_EDIT_HEIGHT 1001

@@ -97,6 +97,18 @@ void CVelDialog::SetTitleIcon(CImageList* pImageList, int nImage, int x, int y, 
     m_sizeIcon = SIZE{cx, cy};
 }
 
+void CVelDialog::SetScale(const gfx::DisplayScale& scale)
+{
+    // Fonts left at their default follow the scale; a dialog's own stay.
+    if (m_pTitleFont == GetInterfaceFont(m_scale))
+        m_pTitleFont = GetInterfaceFont(scale);
+    if (m_pSubTitleFont == GetInterfaceFont(m_scale))
+        m_pSubTitleFont = GetInterfaceFont(scale);
+    m_scale = scale;
+    for (CVelButton* button : {&m_btnClose, &m_btnMax, &m_btnMin})
+        button->SetScale(scale);
+}
+
 void CVelDialog::SetMinTrackSize(int cx, int cy) { m_sizeMin = SIZE{cx, cy}; }
 
 void CVelDialog::SetRegionHole(const RECT* pHole) { m_pRegionHole = pHole; }
@@ -278,7 +290,7 @@ void CVelDialog::UpdateWindowRegion()
         skinDC.CreateCompatibleDC(nullptr);
         ScopedSelectObject selectSkin(skinDC, *m_pSkin);
         auto isKey = [&skinDC](POINT p) { return skinDC.GetPixel(p.x, p.y) == skin::kSkinKeyColour; };
-        for (POINT p : skin::RegionPixelsToCut(m_pSkin->GetSize(), size, isKey)) {
+        for (POINT p : skin::RegionPixelsToCut(m_pSkin->GetSize(), size, isKey, m_scale)) {
             HRGN pixel = CreateRectRgn(p.x, p.y, p.x + 1, p.y + 1);
             CombineRgn(rgn, rgn, pixel, RGN_DIFF);
             DeleteObject(pixel);
@@ -336,13 +348,21 @@ void CVelDialog::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
 {
     RECT workArea{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
-    skin::FillMinMaxInfo(*lpMMI, m_slices, m_sizeMin, workArea);
+    skin::FillMinMaxInfo(*lpMMI, m_slices, m_sizeMin, workArea, m_scale);
     CDialog::OnGetMinMaxInfo(lpMMI);
 }
 
-// The frame's geometry is in device pixels, whatever the monitor's scale:
-// the rectangle the platform suggests for the new scale is not taken.
-LRESULT CVelDialog::OnDpiChanged(WPARAM, LPARAM) { return 0; }
+// The platform's rectangle for the new scale would scale everything, the
+// parts kept in device pixels too; the derived dialog decides what grows.
+LRESULT CVelDialog::OnDpiChanged(WPARAM wParam, LPARAM lParam)
+{
+    const gfx::DisplayScale scale = gfx::DisplayScale::ForDpi(LOWORD(wParam));
+    if (scale != m_scale)
+        OnScaleChanged(scale, *reinterpret_cast<const RECT*>(lParam));
+    return 0;
+}
+
+void CVelDialog::OnScaleChanged(const gfx::DisplayScale&, const RECT&) {}
 
 // ---- mouse ------------------------------------------------------------------------
 
@@ -358,7 +378,7 @@ BOOL CVelDialog::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
         ScreenToClient(&p);
         RECT client;
         GetClientRect(&client);
-        code = skin::HitTestFrame(m_slices, client, p);
+        code = skin::HitTestFrame(m_slices, client, p, m_scale);
     }
     const int cursorId = skin::FrameCursorId(overDialog, zoomed, m_bResizable != FALSE, code);
     if (cursorId == 0)
@@ -376,7 +396,7 @@ void CVelDialog::OnLButtonDown(UINT, POINT point)
 
     RECT client;
     GetClientRect(&client);
-    const int code = skin::HitTestFrame(m_slices, client, point);
+    const int code = skin::HitTestFrame(m_slices, client, point, m_scale);
     switch (skin::ActionForPress(code, m_bResizable != FALSE, IsZoomed() != FALSE, IsIconic() != FALSE)) {
     case skin::PressAction::DragWindow:
         // The platform moves the window as if its caption had been pressed.
@@ -468,7 +488,7 @@ void CVelDialog::OnLButtonDblClk(UINT, POINT point)
 {
     RECT client;
     GetClientRect(&client);
-    if (skin::DoubleClickTogglesMaximise(skin::HitTestFrame(m_slices, client, point)))
+    if (skin::DoubleClickTogglesMaximise(skin::HitTestFrame(m_slices, client, point, m_scale)))
         SendMessage(WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
 }
 

@@ -5,6 +5,7 @@
 #include "framework/CFont.h"
 #include "framework/CImageList.h"
 #include "framework/CString.h"
+#include "gfx/DisplayScale.h"
 #include "skin/CVelButton.h"
 #include "skin/CaptionButtonLayout.h"
 #include "skin/SkinSlices.h"
@@ -31,6 +32,13 @@ public:
     void SetRegionHole(const RECT* pHole);
     void SetCaptionButtons(int minWidth, int maxWidth, int closeWidth, int height, int spacing, int rightMargin,
                            int topMargin, int maxTopExtra, int backX);
+
+    // The scale the dialog is shown at: of its hit bands, window shape,
+    // fonts and caption buttons. The derived dialog sets it (with the skin
+    // and the metrics drawn for it) before the base's OnInitDialog, and again
+    // when the window moves to a monitor of another scale.
+    void SetScale(const gfx::DisplayScale& scale);
+    const gfx::DisplayScale& GetScale() const { return m_scale; }
 
     // The area inside the frame, left to the derived dialog to fill.
     void GetInnerRect(RECT* pRect) const;
@@ -65,6 +73,12 @@ protected:
     LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
+    // The window is now on a monitor of another scale; suggested is the
+    // rectangle the platform proposes for it. The derived dialog takes the
+    // scale on (artwork, metrics, fonts, size); here nothing changes, so a
+    // dialog that does not override it keeps its device size.
+    virtual void OnScaleChanged(const gfx::DisplayScale& scale, const RECT& suggested);
+
     void CreateCaptionButtons();
     void ShowSystemMenu();
     void UpdateWindowRegion();
@@ -82,6 +96,7 @@ private:
     bool HasSkin() const;
     bool IsShownButton(const CVelButton& button) const;
 
+    gfx::DisplayScale m_scale;
     skin::SkinSlices m_slices;
     DWORD m_dwLastMenuTime = 0;
     POINT m_ptTitle{5, 3};

@@ -21,6 +21,12 @@ int CVelHoverButton::FrameIndex(bool bHover, bool bPressed)
     return bHover ? 1 : 0;
 }
 
+void CVelHoverButton::SetScale(const gfx::DisplayScale& scale)
+{
+    m_scale = scale;
+    m_toolTip.SetScale(scale);
+}
+
 void CVelHoverButton::PreSubclassWindow()
 {
     ModifyStyle(0, BS_OWNERDRAW);

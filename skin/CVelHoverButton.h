@@ -2,6 +2,7 @@
 
 #include "framework/CButton.h"
 #include "framework/CString.h"
+#include "gfx/DisplayScale.h"
 #include "skin/CVelToolTipCtrl.h"
 
 // What the two owner-drawn skin buttons share: hover kept with the mouse
@@ -18,6 +19,11 @@ public:
     // The strip frame to show: 0 normal, 1 hover, 2 pressed; a press without
     // hover shows the normal frame.
     static int FrameIndex(bool bHover, bool bPressed);
+
+    // The scale the button is drawn at, and its tooltip; a change shows at
+    // the next paint.
+    void SetScale(const gfx::DisplayScale& scale);
+    const gfx::DisplayScale& GetScale() const { return m_scale; }
 
     bool IsHover() const { return m_bHover; }
     bool IsPressed() const { return m_bPressed; }
@@ -57,6 +63,7 @@ protected:
     // through PreTranslateMessage.
     void CreateToolTip(const CString& text);
 
+    gfx::DisplayScale m_scale;
     bool m_bHover = false;
     bool m_bPressed = false;
     CString m_strTip;

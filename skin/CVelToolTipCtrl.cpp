@@ -17,12 +17,12 @@ const MessageMap* CVelToolTipCtrl::GetThisMessageMap()
     return &map;
 }
 
-void CVelToolTipCtrl::ApplySizeRule(WINDOWPOS* pPos)
+void CVelToolTipCtrl::ApplySizeRule(WINDOWPOS* pPos) const
 {
     if (pPos->flags & SWP_NOSIZE)
         return;
-    pPos->cy = kTipHeight;
-    pPos->cx += kExtraWidth;
+    pPos->cy = m_scale.Px(kTipHeight);
+    pPos->cx += m_scale.Px(kExtraWidth);
 }
 
 void CVelToolTipCtrl::OnPaint()
@@ -59,13 +59,13 @@ void CVelToolTipCtrl::DrawTip(CDC* pDC)
     CString text;
     GetWindowText(text);
     pDC->SetBkMode(TRANSPARENT);
-    ScopedSelectObject selectFont(*pDC, *GetInterfaceFont());
+    ScopedSelectObject selectFont(*pDC, *GetInterfaceFont(m_scale));
 
     RECT rc;
     GetClientRect(&rc);
     pDC->FillSolidRect(&rc, kBodyColour);
     RECT band = rc;
-    band.bottom = band.top + kTopBandHeight;
+    band.bottom = band.top + m_scale.Px(kTopBandHeight);
     pDC->FillSolidRect(&band, kTopBandColour);
 
     pDC->DrawText(text, -1, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "framework/CToolTipCtrl.h"
+#include "gfx/DisplayScale.h"
 
 // The platform tooltip with its own look: a warm two-tone body, a one-pixel
-// navy frame, always 20 pixels high, the text centred in the interface font.
+// navy frame, always 20 pixels high, the text centred in the interface font;
+// the heights and the font grow with the scale of the button it belongs to.
 // Tool management, timing and placement stay the platform's.
 class CVelToolTipCtrl : public CToolTipCtrl {
 public:
@@ -18,8 +20,10 @@ public:
     ~CVelToolTipCtrl() override = default;
 
     // The size rule: unless SWP_NOSIZE is set, the height becomes 20 and the
-    // width grows by 4.
-    static void ApplySizeRule(WINDOWPOS* pPos);
+    // width grows by 4 (at 96 DPI).
+    void ApplySizeRule(WINDOWPOS* pPos) const;
+
+    void SetScale(const gfx::DisplayScale& scale) { m_scale = scale; }
 
 protected:
     static const MessageMap* GetThisMessageMap();
@@ -32,4 +36,6 @@ protected:
 
 private:
     void DrawTip(CDC* pDC);
+
+    gfx::DisplayScale m_scale;
 };

@@ -148,8 +148,11 @@ void CVelTransButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 
 void CVelTransButton::DrawIconAt(CDC& dc, int x, int y)
 {
-    DrawIconEx(dc.GetSafeHdc(), x, y, m_hIcon, m_sizeIcon.cx, m_sizeIcon.cy, 0, nullptr, DI_NORMAL);
+    const SIZE icon = IconSize();
+    DrawIconEx(dc.GetSafeHdc(), x, y, m_hIcon, icon.cx, icon.cy, 0, nullptr, DI_NORMAL);
 }
+
+SIZE CVelTransButton::IconSize() const { return SIZE{m_scale.Px(m_sizeIcon.cx), m_scale.Px(m_sizeIcon.cy)}; }
 
 // One frame of the skin strip, magenta see-through, then the centred icon
 // and the text at its inset.
@@ -161,8 +164,10 @@ void CVelTransButton::PaintBitmapLook(CDC& dc, const RECT& rc)
         const int frame = FrameIndex(m_bHover, m_bPressed);
         DrawTransparentBitmap(&dc, m_pSkin, frame * w, 0, rc.left, rc.top, rc.right, rc.bottom, kKeyColour);
     }
-    if (m_hIcon != nullptr)
-        DrawIconAt(dc, (rc.right - m_sizeIcon.cx - rc.left) / 2, (rc.bottom - m_sizeIcon.cy - rc.top) / 2);
+    if (m_hIcon != nullptr) {
+        const SIZE icon = IconSize();
+        DrawIconAt(dc, (rc.right - icon.cx - rc.left) / 2, (rc.bottom - icon.cy - rc.top) / 2);
+    }
 
     CString text;
     GetWindowText(text);
@@ -171,7 +176,10 @@ void CVelTransButton::PaintBitmapLook(CDC& dc, const RECT& rc)
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(m_crText);
     ScopedSelectObject selectFont(dc, TextFont());
-    RECT rcText{rc.left + m_ptTextInset.x, rc.top + m_ptTextInset.y, rc.right - kBitmapTextRightMargin, rc.bottom};
+    RECT rcText{rc.left + m_scale.Px(m_ptTextInset.x),
+                rc.top + m_scale.Px(m_ptTextInset.y),
+                rc.right - m_scale.Px(kBitmapTextRightMargin),
+                rc.bottom};
     dc.DrawText(text, -1, &rcText, DT_SINGLELINE | DT_END_ELLIPSIS);
 }
 
@@ -186,10 +194,10 @@ void CVelTransButton::PaintTextLook(CDC& dc, const RECT& rc)
     ScopedSelectObject selectFont(dc, TextFont());
     dc.FillSolidRect(&rc, m_crBack);
 
-    const int shift = m_bPressed && m_bHover ? 1 : 0;
+    const int shift = m_bPressed && m_bHover ? m_scale.Px(1) : 0;
     RECT rcText = rc;
     rcText.left = rc.left + shift;
-    rcText.top = rc.top + (rc.bottom - rc.top - kTextHeight) / 2 + shift;
+    rcText.top = rc.top + (rc.bottom - rc.top - m_scale.Px(kTextHeight)) / 2 + shift;
     dc.DrawText(text, -1, &rcText, DT_SINGLELINE);
 }
 
@@ -201,12 +209,13 @@ void CVelTransButton::PaintLabelLook(CDC& dc, RECT rc)
     CString text;
     GetWindowText(text);
 
-    int y = (rc.bottom - m_sizeIcon.cy - rc.top) / 2;
+    const SIZE icon = IconSize();
+    int y = (rc.bottom - icon.cy - rc.top) / 2;
     if (y < 0)
         y = 0;
     if (m_hIcon != nullptr) {
         DrawIconAt(dc, rc.left, rc.top + y);
-        rc.left += m_sizeIcon.cx + kLabelIconGap;
+        rc.left += icon.cx + m_scale.Px(kLabelIconGap);
     }
     if (text.IsEmpty())
         return;

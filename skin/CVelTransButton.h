@@ -62,6 +62,7 @@ private:
     void PaintTextLook(CDC& dc, const RECT& rc);
     void PaintLabelLook(CDC& dc, RECT rc);
     void DrawIconAt(CDC& dc, int x, int y);
+    SIZE IconSize() const;
     // The font to select: the owner's, or the stock GUI font set when the
     // window was attached (which is never deleted).
     HGDIOBJ TextFont() const;
@@ -78,7 +79,7 @@ private:
     // Not owned either: the stock DEFAULT_GUI_FONT, used while no font of
     // the owner is set. A stock object needs no deleting.
     HFONT m_hStockFont = nullptr;
-    SIZE m_sizeIcon{16, 16};
+    SIZE m_sizeIcon{16, 16}; // at 96 DPI
     HICON m_hIcon = nullptr;
     Look m_look = Look::Text;
     CBitmap* m_pSkin = nullptr;

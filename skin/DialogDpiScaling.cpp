@@ -8,10 +8,7 @@ namespace {
 
 SetDialogDpiChangeBehaviorFn LookUpInUser32()
 {
-    HMODULE user32 = GetModuleHandleA("user32.dll");
-    if (user32 == nullptr)
-        return nullptr;
-    return ProcAddress<SetDialogDpiChangeBehaviorFn>(user32, "SetDialogDpiChangeBehavior");
+    return User32Export<SetDialogDpiChangeBehaviorFn>("SetDialogDpiChangeBehavior");
 }
 
 DialogDpiBehaviorLookup g_lookup = &LookUpInUser32;

@@ -101,9 +101,9 @@ RECT GetInnerRect(const SkinSlices& s, const RECT& client)
                 client.bottom - s.BottomRightHeight()};
 }
 
-std::array<CornerPixel, 4 * kRegionCornerSize * kRegionCornerSize> RegionCornerPixels(SIZE skinSize, SIZE windowSize)
+std::vector<CornerPixel> RegionCornerPixels(SIZE skinSize, SIZE windowSize, const gfx::DisplayScale& scale)
 {
-    constexpr int n = kRegionCornerSize;
+    const int n = scale.Px(kRegionCornerSize);
     // Skin and window origin of each corner square: top-left, top-right,
     // bottom-left, bottom-right.
     const POINT skinOrigin[4] = {
@@ -111,30 +111,31 @@ std::array<CornerPixel, 4 * kRegionCornerSize * kRegionCornerSize> RegionCornerP
     const POINT windowOrigin[4] = {
         {0, 0}, {windowSize.cx - n, 0}, {0, windowSize.cy - n}, {windowSize.cx - n, windowSize.cy - n}};
 
-    std::array<CornerPixel, 4 * n * n> pixels{};
-    std::size_t k = 0;
+    std::vector<CornerPixel> pixels;
+    pixels.reserve(static_cast<std::size_t>(4 * n * n));
     for (int corner = 0; corner < 4; ++corner)
         for (int i = 0; i < n; ++i)
             for (int j = 0; j < n; ++j)
-                pixels[k++] = CornerPixel{POINT{skinOrigin[corner].x + i, skinOrigin[corner].y + j},
-                                          POINT{windowOrigin[corner].x + i, windowOrigin[corner].y + j}};
+                pixels.push_back(CornerPixel{POINT{skinOrigin[corner].x + i, skinOrigin[corner].y + j},
+                                             POINT{windowOrigin[corner].x + i, windowOrigin[corner].y + j}});
     return pixels;
 }
 
-std::vector<POINT> RegionPixelsToCut(SIZE skinSize, SIZE windowSize, const std::function<bool(POINT)>& isKeyPixel)
+std::vector<POINT> RegionPixelsToCut(SIZE skinSize, SIZE windowSize, const std::function<bool(POINT)>& isKeyPixel,
+                                     const gfx::DisplayScale& scale)
 {
     std::vector<POINT> cut;
-    for (const CornerPixel& p : RegionCornerPixels(skinSize, windowSize))
+    for (const CornerPixel& p : RegionCornerPixels(skinSize, windowSize, scale))
         if (isKeyPixel(p.skin))
             cut.push_back(p.window);
     return cut;
 }
 
-std::array<HitBand, 11> FrameHitBands(const SkinSlices& s, const RECT& client)
+std::array<HitBand, 11> FrameHitBands(const SkinSlices& s, const RECT& client, const gfx::DisplayScale& scale)
 {
     const int w3 = s.LeftWidth(), w4 = s.RightWidth();
     const int h0 = s.TitleHeight(), h5 = s.BottomHeight();
-    const int d = kResizeBandDepth;
+    const int d = scale.Px(kResizeBandDepth);
     const LONG l = client.left, t = client.top, r = client.right, b = client.bottom;
     // The title band is inset by the left edge's width on both sides; the
     // top corners reach h0 along the top edge, the bottom ones are h5 squares.
@@ -153,18 +154,19 @@ std::array<HitBand, 11> FrameHitBands(const SkinSlices& s, const RECT& client)
     }};
 }
 
-RECT MenuSpotRect(const SkinSlices& s, const RECT& client)
+RECT MenuSpotRect(const SkinSlices& s, const RECT& client, const gfx::DisplayScale& scale)
 {
     const int left = client.left + s.LeftWidth();
-    return RECT{left, client.top + kResizeBandDepth, left + kMenuSpotWidth, client.top + s.TitleHeight()};
+    return RECT{
+        left, client.top + scale.Px(kResizeBandDepth), left + scale.Px(kMenuSpotWidth), client.top + s.TitleHeight()};
 }
 
-int HitTestFrame(const SkinSlices& s, const RECT& client, POINT p)
+int HitTestFrame(const SkinSlices& s, const RECT& client, POINT p, const gfx::DisplayScale& scale)
 {
-    for (const HitBand& band : FrameHitBands(s, client)) {
+    for (const HitBand& band : FrameHitBands(s, client, scale)) {
         if (!Contains(band.rect, p))
             continue;
-        if (band.code == HTCAPTION && Contains(MenuSpotRect(s, client), p))
+        if (band.code == HTCAPTION && Contains(MenuSpotRect(s, client, scale), p))
             return kHitMenuSpot;
         return band.code;
     }
@@ -276,22 +278,23 @@ RECT ResizeRect(int code, const RECT& pressWindow, POINT pressPoint, POINT curso
     return ClampToMinimum(moved, edges, minSize);
 }
 
-POINT MaximisedPosition(const SkinSlices& s, const RECT& workArea)
+POINT MaximisedPosition(const SkinSlices& s, const RECT& workArea, const gfx::DisplayScale& scale)
 {
-    return POINT{workArea.left - s.LeftWidth(), workArea.top - kResizeBandDepth};
+    return POINT{workArea.left - s.LeftWidth(), workArea.top - scale.Px(kResizeBandDepth)};
 }
 
-SIZE MaximisedSize(const SkinSlices& s, const RECT& workArea)
+SIZE MaximisedSize(const SkinSlices& s, const RECT& workArea, const gfx::DisplayScale& scale)
 {
-    const POINT origin = MaximisedPosition(s, workArea);
+    const POINT origin = MaximisedPosition(s, workArea, scale);
     return SIZE{(workArea.right + s.RightWidth()) - origin.x, (workArea.bottom + s.BottomRightHeight()) - origin.y};
 }
 
-void FillMinMaxInfo(MINMAXINFO& info, const SkinSlices& s, SIZE minTrackSize, const RECT& workArea)
+void FillMinMaxInfo(MINMAXINFO& info, const SkinSlices& s, SIZE minTrackSize, const RECT& workArea,
+                    const gfx::DisplayScale& scale)
 {
     info.ptMinTrackSize = POINT{minTrackSize.cx, minTrackSize.cy};
-    info.ptMaxPosition = MaximisedPosition(s, workArea);
-    const SIZE size = MaximisedSize(s, workArea);
+    info.ptMaxPosition = MaximisedPosition(s, workArea, scale);
+    const SIZE size = MaximisedSize(s, workArea, scale);
     info.ptMaxSize = POINT{size.cx, size.cy};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gfx/DisplayScale.h"
 #include "skin/CaptionButtonLayout.h"
 #include "skin/SkinSlices.h"
 
@@ -64,6 +65,7 @@ RECT GetInnerRect(const SkinSlices& s, const RECT& client);
 // ---- Window region --------------------------------------------------------
 
 inline constexpr COLORREF kSkinKeyColour = RGB(255, 0, 255);
+// The side of each corner square, at 96 DPI; it grows with the scale.
 inline constexpr int kRegionCornerSize = 5;
 
 // A skin pixel of one of the skin's four 5x5 corner squares and the window
@@ -73,16 +75,18 @@ struct CornerPixel {
     POINT window;
 };
 
-std::array<CornerPixel, 4 * kRegionCornerSize * kRegionCornerSize> RegionCornerPixels(SIZE skinSize, SIZE windowSize);
+std::vector<CornerPixel> RegionCornerPixels(SIZE skinSize, SIZE windowSize, const gfx::DisplayScale& scale = {});
 
 // The window pixels to cut from the region: those whose skin corner pixel
 // `isKeyPixel` accepts. Pixels outside the corner squares are never asked.
-std::vector<POINT> RegionPixelsToCut(SIZE skinSize, SIZE windowSize, const std::function<bool(POINT)>& isKeyPixel);
+std::vector<POINT> RegionPixelsToCut(SIZE skinSize, SIZE windowSize, const std::function<bool(POINT)>& isKeyPixel,
+                                     const gfx::DisplayScale& scale = {});
 
 // ---- Hit testing ----------------------------------------------------------
 
 // The frame's own code, next to the platform's HT values: the first pixels of
-// the title band, where the title icon sits.
+// the title band, where the title icon sits. The widths below are at 96 DPI;
+// they grow with the scale.
 inline constexpr int kHitMenuSpot = 100;
 inline constexpr int kMenuSpotWidth = 20;
 // Depth of the top and bottom resize bands, most width of the side bands.
@@ -94,11 +98,11 @@ struct HitBand {
 };
 
 // The bands HitTestFrame tries, in order; the first containing a point wins.
-std::array<HitBand, 11> FrameHitBands(const SkinSlices& s, const RECT& client);
-RECT MenuSpotRect(const SkinSlices& s, const RECT& client);
+std::array<HitBand, 11> FrameHitBands(const SkinSlices& s, const RECT& client, const gfx::DisplayScale& scale = {});
+RECT MenuSpotRect(const SkinSlices& s, const RECT& client, const gfx::DisplayScale& scale = {});
 
 // HTCLIENT, HTCAPTION, kHitMenuSpot or one of the eight border codes.
-int HitTestFrame(const SkinSlices& s, const RECT& client, POINT p);
+int HitTestFrame(const SkinSlices& s, const RECT& client, POINT p, const gfx::DisplayScale& scale = {});
 
 bool IsBorderCode(int code); // HTLEFT .. HTBOTTOMRIGHT
 
@@ -173,9 +177,10 @@ RECT ResizeRect(int code, const RECT& pressWindow, POINT pressPoint, POINT curso
 
 // A maximised dialog fills the work area with its side bands, its bottom-right
 // band and the top 3 pixels of its title bar lying outside it.
-POINT MaximisedPosition(const SkinSlices& s, const RECT& workArea);
-SIZE MaximisedSize(const SkinSlices& s, const RECT& workArea);
-void FillMinMaxInfo(MINMAXINFO& info, const SkinSlices& s, SIZE minTrackSize, const RECT& workArea);
+POINT MaximisedPosition(const SkinSlices& s, const RECT& workArea, const gfx::DisplayScale& scale = {});
+SIZE MaximisedSize(const SkinSlices& s, const RECT& workArea, const gfx::DisplayScale& scale = {});
+void FillMinMaxInfo(MINMAXINFO& info, const SkinSlices& s, SIZE minTrackSize, const RECT& workArea,
+                    const gfx::DisplayScale& scale = {});
 
 // The style bits the dialog gives up and takes on when its platform caption
 // and sizing border go.

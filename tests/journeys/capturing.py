@@ -39,6 +39,8 @@ class CaptureJourney(VantikJourney):
     not, so the pattern comes first."""
 
     pattern = PATTERN
+    # The frame's bands around the viewport: left, title, panel, below.
+    bands = (18, 11, 82, 11)
 
     def setUp(self):
         super().setUp()
@@ -51,8 +53,9 @@ class CaptureJourney(VantikJourney):
         """The pattern as it lies under the viewport of a frame at rect."""
         pattern = pattern or self.pattern
         l, t, r, b = rect
-        vx, vy = l + 18 - pattern[0], t + 11 - pattern[1]
-        w, h = r - l - 100, b - t - 22
+        left, top, right, bottom = self.bands
+        vx, vy = l + left - pattern[0], t + top - pattern[1]
+        w, h = r - l - left - right, b - t - top - bottom
         return w, h, [[pattern_colour(vx + x, vy + y) for x in range(w)] for y in range(h)]
 
     def wait_for_captures(self, count, timeout=30):

@@ -66,16 +66,18 @@ def on_screen(rect):
     return l < SCREEN_WIDTH and t < SCREEN_HEIGHT and r > 0 and b > 0
 
 
-def centred(work):
-    """Top-left corner of a default frame centred on the work area."""
+def centred(work, size=(280, 175)):
+    """Top-left corner of a default frame (of that size) centred on the work
+    area."""
     wl, wt, wr, wb = work
-    return (wl + wr) // 2 - 280 // 2, (wt + wb) // 2 - 175 // 2
+    return (wl + wr) // 2 - size[0] // 2, (wt + wb) // 2 - size[1] // 2
 
 
-def read_frame(j):
+def read_frame(j, bands=()):
     """The frame's window rectangle and shape as the probe sees them in
-    journey j's session, or None while there is none."""
-    out = j.probe("frame")
+    journey j's session, or None while there is none; the viewport inside
+    bands (left, top, right, bottom) when given."""
+    out = j.probe("frame", *bands)
     if out.startswith("none") or "rect=" not in out:
         return None
     f = parse_fields(out)
@@ -115,6 +117,8 @@ def place_vantik_as_windows_does(j):
 
 
 class VantikJourney(JourneyTestCase):
+    panel = PANEL
+
     def setUp(self):
         super().setUp()
         place_vantik_as_windows_does(self.j)
@@ -130,9 +134,9 @@ class VantikJourney(JourneyTestCase):
         f = parse_fields(self.probe("props"))
         return int(f["size"]), int(f["xy"])
 
-    def frame(self):
+    def frame(self, bands=()):
         """The frame's window rectangle and shape, or None while there is none."""
-        return read_frame(self.j)
+        return read_frame(self.j, bands)
 
     def frames(self):
         """Every frame's rectangle, topmost first; unlike frame(), quick at
@@ -221,7 +225,7 @@ class VantikJourney(JourneyTestCase):
     def click_panel(self, button, rect=None):
         """A click on a panel button of the frame at rect (the topmost frame's
         by default); the buttons' places follow the frame's right edge."""
-        dx, y = PANEL[button]
+        dx, y = self.panel[button]
         left, top, right = (rect or self.frame_rect())[:3]
         self.j.click(right + dx, top + y)
 
@@ -259,17 +263,22 @@ class VantikJourney(JourneyTestCase):
         self.open_size_dialog()
         self.enter_size(width, height)
 
+    # The size label's place (from the frame's right and bottom edges), size
+    # and font height.
+    label = (76, 17, 52, 13, 11)
+
     def label_matches(self, text):
         """Whether the frame's size label shows text, compared pixel by pixel
         with the same text drawn by the probe."""
         l, t, r, b = self.frame_rect()
+        from_right, from_bottom, width, height, font = self.label
         expected_path = os.path.join(self.j.work, "label.bmp")
-        self.probe("label", text, expected_path)
+        self.probe("label", text, expected_path, width, height, font)
         _, _, expected = read_bmp(expected_path)
         shot = self.j.screenshot()
-        x0, y0 = r - 76, b - 17
+        x0, y0 = r - from_right, b - from_bottom
         return all(expected[y][x] == (255, 0, 255) or shot.pixel(x0 + x, y0 + y) == expected[y][x]
-                   for y in range(13) for x in range(52))
+                   for y in range(height) for x in range(width))
 
     def assert_label(self, text):
         try:

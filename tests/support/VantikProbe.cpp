@@ -6,17 +6,19 @@
 //
 //   probe props                      size=N xy=N (the two property values)
 //   probe set-props SIZE XY          sets both property values (0 removes)
-//   probe frame                      rect=l,t,r,b topmost=0|1 excluded=N hole=N
+//   probe frame [L T R B]            rect=l,t,r,b topmost=0|1 excluded=N hole=N
 //                                    work=l,t,r,b visible=0|1 (pixels cut
 //                                    from the window; of them, in the
-//                                    viewport; the work area)
+//                                    viewport, inside bands L T R B wide,
+//                                    18 11 82 11 unless given; the work area)
 //   probe window TITLE               rect=l,t,r,b zoomed=0|1 of a dialog window
 //   probe capture TITLE              capture=0|1: whether that dialog holds the
 //                                    mouse capture (a press it has taken for a
 //                                    move or a resize)
-//   probe label TEXT FILE            the size label as the frame draws it, as
+//   probe label TEXT FILE [W H F]    the size label as the frame draws it, as
 //                                    a 24-bit BMP, magenta where it leaves the
-//                                    skin showing
+//                                    skin showing; W x H with an F-pixel font
+//                                    (52 x 13, 11 unless given)
 //   probe dialog TITLE               rect=... visible=0|1 edits=A|B (controls
 //                                    1000, 1001) buttons=N
 //                                    icon=0|1 text=...
@@ -97,7 +99,14 @@ int SetProps(DWORD size, DWORD xy)
     return 0;
 }
 
-int Frame()
+struct Bands {
+    int left = 18;
+    int top = 11;
+    int right = 82;
+    int bottom = 11;
+};
+
+int Frame(const Bands& bands)
 {
     HWND frame = FindWindowA("#32770", "Vantik");
     if (frame == nullptr) {
@@ -109,7 +118,7 @@ int Frame()
     const bool topmost = (GetWindowLongA(frame, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     const int w = wr.right - wr.left;
     const int h = wr.bottom - wr.top;
-    const RECT viewport{18, 11, w - 82, h - 11};
+    const RECT viewport{bands.left, bands.top, w - bands.right, h - bands.bottom};
     HRGN rgn = CreateRectRgn(0, 0, 0, 0);
     int excluded = -1;
     int hole = -1;
@@ -163,22 +172,28 @@ int Window(const char* title)
 }
 
 // Draws the label text as the frame does, independently of its code.
-int Label(const char* text, const char* path)
+struct LabelBox {
+    int width = 52;
+    int height = 13;
+    int fontHeight = 11;
+};
+
+int Label(const char* text, const char* path, const LabelBox& box)
 {
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 52, 13);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, box.width, box.height);
     ReleaseDC(nullptr, screen);
     HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
     LOGFONTA lf{};
-    lf.lfHeight = -11;
+    lf.lfHeight = -box.fontHeight;
     lf.lfWeight = FW_NORMAL;
     lf.lfCharSet = GB2312_CHARSET;
     std::strcpy(lf.lfFaceName, "\xCB\xCE\xCC\xE5");
     HFONT font = CreateFontIndirectA(&lf);
     HGDIOBJ oldFont = SelectObject(dc, font);
     // Magenta where the text paints nothing: there the frame shows its skin.
-    RECT rc{0, 0, 52, 13};
+    RECT rc{0, 0, box.width, box.height};
     SetBkColor(dc, RGB(255, 0, 255));
     ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
     SetBkColor(dc, RGB(225, 225, 225));
@@ -637,11 +652,15 @@ int main(int argc, char** argv)
     if (cmd == "capture" && argc == 3)
         return Capture(argv[2]);
     if (cmd == "label" && argc == 4)
-        return Label(argv[2], argv[3]);
+        return Label(argv[2], argv[3], LabelBox{});
+    if (cmd == "label" && argc == 7)
+        return Label(argv[2], argv[3], LabelBox{std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6])});
     if (cmd == "dialog" && argc == 3)
         return Dialog(argv[2]);
+    if (cmd == "frame" && argc == 6)
+        return Frame(Bands{std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5])});
     if (cmd == "frame")
-        return Frame();
+        return Frame(Bands{});
     if (cmd == "clipboard-bitmap" && argc == 3)
         return ClipboardBitmap(argv[2]);
     if (cmd == "set-clipboard-text" && argc == 3)

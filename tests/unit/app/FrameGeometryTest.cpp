@@ -35,6 +35,41 @@ TEST(FrameGeometry, DefaultFrameLayout)
     EXPECT_TRUE(RectIs(p.sizeLabel, 204, 158, 256, 171));
 }
 
+// At 125 % every edge of the skin is scaled as a position: the panel is the
+// skin's right edge (239 -> 299) less its left edge (157 -> 196), the
+// capture button's left edge lies at 172 -> 215, 84 from the right.
+TEST(FrameGeometry, AtAScaleTheBandsAndPlacesAreTheSkinsEdgesScaled)
+{
+    const frame::FrameMetrics m = frame::MetricsAt(gfx::DisplayScale::ForDpi(120));
+    EXPECT_EQ(m.defaultSize.cx, 350);
+    EXPECT_EQ(m.defaultSize.cy, 219);
+    EXPECT_EQ(m.minTrackSize.cx, 144);
+    EXPECT_EQ(m.minTrackSize.cy, 46);
+    EXPECT_EQ(m.sizeLabelFontHeight, 14);
+
+    const SIZE client = m.defaultSize;
+    EXPECT_TRUE(RectIs(frame::ViewportRect(client, m), 23, 14, 247, 205));
+    const frame::PanelLayout p = frame::LayoutPanel(client, m);
+    EXPECT_TRUE(RectIs(p.close, 314, 0, 350, 28));
+    EXPECT_TRUE(RectIs(p.capture, 266, 29, 329, 91));
+    EXPECT_TRUE(RectIs(p.sizeLabel, 255, 197, 320, 214));
+
+    const SIZE typed = frame::FrameSizeForViewport(320, 240, m);
+    EXPECT_EQ(typed.cx, 446);
+    EXPECT_EQ(typed.cy, 268);
+}
+
+TEST(FrameGeometry, AScaleChangeKeepsTheViewportOnTheSameDevicePixels)
+{
+    const RECT viewport{118, 111, 438, 351};
+    const frame::FrameMetrics at150 = frame::MetricsAt(gfx::DisplayScale::ForDpi(144));
+    const RECT window = frame::WindowAroundViewport(viewport, at150);
+    EXPECT_TRUE(RectIs(window, 91, 94, 561, 367));
+    const RECT inside = frame::ViewportRect(SIZE{window.right - window.left, window.bottom - window.top}, at150);
+    EXPECT_TRUE(RectIs(inside, 27, 17, 347, 257));
+    EXPECT_TRUE(RectIs(frame::WindowAroundViewport(viewport, frame::kNaturalMetrics), 100, 100, 520, 362));
+}
+
 TEST(FrameGeometry, ViewportAndFrameSizesAreInverse)
 {
     const SIZE frameSize = frame::FrameSizeForViewport(320, 240);

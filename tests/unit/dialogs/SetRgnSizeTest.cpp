@@ -163,6 +163,68 @@ TEST_F(SetRgnSizeFixture, OpensLaidOutCentredOnItsOwnerAndEnterReturnsTheShownVa
     EXPECT_TRUE(::IsWindowEnabled(owner.m_hWnd));
 }
 
+// The box's text height, and the height inside its border.
+struct BoxFit {
+    int textHeight = 0;
+    int inside = 0;
+};
+
+BoxFit FitOf(HWND box)
+{
+    BoxFit fit;
+    RECT client{};
+    ::GetClientRect(box, &client);
+    fit.inside = client.bottom - client.top;
+    HDC dc = ::GetDC(box);
+    HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(box, WM_GETFONT, 0, 0)));
+    TEXTMETRICA tm{};
+    ::GetTextMetricsA(dc, &tm);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(box, dc);
+    fit.textHeight = tm.tmHeight;
+    return fit;
+}
+
+void ChangeDpi(CWnd& d, int dpi, POINT at)
+{
+    RECT suggested{at.x, at.y, at.x + 300, at.y + 150};
+    d.SendMessage(WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+// Moved to a 200 % monitor and back: the dialog, its boxes, their text and
+// its close button double, the digits stay whole, and the way back restores
+// every place and the template's font.
+TEST_F(SetRgnSizeFixture, FollowsAScaleChangeWithWholeDigitsAndComesBackUnchanged)
+{
+    CSetRgnSize dlg(&owner);
+    dlg.m_nWidth = 320;
+    dlg.m_nHeight = 240;
+    ModalRun::Run(dlg, [&](CSetRgnSize& d) {
+        const BoxFit natural = FitOf(Item(d, IDC_EDIT_WIDTH));
+        ChangeDpi(d, 192, POINT{40, 30});
+        RECT wr, cr;
+        d.GetWindowRect(&wr);
+        d.GetClientRect(&cr);
+        EXPECT_EQ(tbtest::RectText(wr), Box(40, 30, 400, 200)) << "at the suggested place, twice as large";
+        EXPECT_EQ(ChildRect(d, IDC_EDIT_WIDTH), Box(64, 78, 120, 40));
+        EXPECT_EQ(ChildRect(d, IDOK), Box(270, 136, 80, 40));
+        EXPECT_EQ(ChildRect(d, static_cast<int>(skin::ID_CAPTION_CLOSE)), Box(324, 0, 76, 36));
+        const BoxFit doubled = FitOf(Item(d, IDC_EDIT_HEIGHT));
+        EXPECT_GE(doubled.textHeight, 2 * natural.textHeight - 2);
+        EXPECT_LE(doubled.textHeight, doubled.inside) << "the digits fit their box";
+        EXPECT_EQ(TextOf(Item(d, IDC_EDIT_WIDTH)), "320");
+
+        ChangeDpi(d, 96, POINT{200, 250});
+        d.GetWindowRect(&wr);
+        EXPECT_EQ(tbtest::RectText(wr), Box(200, 250, 200, 100));
+        EXPECT_EQ(ChildRect(d, IDC_EDIT_WIDTH), Box(32, 39, 60, 20));
+        EXPECT_EQ(ChildRect(d, static_cast<int>(skin::ID_CAPTION_CLOSE)), Box(162, 0, 38, 18));
+        EXPECT_EQ(FitOf(Item(d, IDC_EDIT_WIDTH)).textHeight, natural.textHeight);
+        PostKey(VK_RETURN);
+    });
+    EXPECT_EQ(dlg.m_nNewWidth, 320);
+}
+
 // Pasted text the keyboard could not have typed: blanks and letters, and a
 // number beyond an int with a sign. OK reads both and the dialog closes.
 // (Typing, Escape and the two close commands are driven in the journey.)

@@ -1,6 +1,5 @@
 #include "tests/unit/soak/SoakFrame.h"
 
-#include "app/FrameGeometry.h"
 #include "res/resource.h"
 #include "skin/CVelTransButton.h"
 #include "tests/unit/MessagePump.h"
@@ -18,8 +17,9 @@ bool SoakFrame::Open(POINT at, SIZE viewport)
     InitCommonControls();
     if (CreateFromTemplate(nullptr) == nullptr)
         return false;
-    const SIZE frame = frame::FrameSizeForViewport(viewport.cx, viewport.cy);
-    SetWindowPos(HWND{}, at.x, at.y, frame.cx, frame.cy, SWP_NOZORDER);
+    // The bands around the viewport at the scale the frame opened at.
+    const SIZE bands{ClientSize().cx - ViewportSize().cx, ClientSize().cy - ViewportSize().cy};
+    SetWindowPos(HWND{}, at.x, at.y, viewport.cx + bands.cx, viewport.cy + bands.cy, SWP_NOZORDER);
     ::UpdateWindow(m_hWnd);
     PumpPending();
     return IsWindowVisible() != FALSE;
@@ -28,6 +28,13 @@ bool SoakFrame::Open(POINT at, SIZE viewport)
 SIZE SoakFrame::ViewportSize() const
 {
     return SIZE{m_rcViewport.right - m_rcViewport.left, m_rcViewport.bottom - m_rcViewport.top};
+}
+
+RECT SoakFrame::ViewportOnScreen() const
+{
+    RECT rc = m_rcViewport;
+    ::MapWindowPoints(m_hWnd, HWND_DESKTOP, reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
 }
 
 SIZE SoakFrame::ClientSize() const

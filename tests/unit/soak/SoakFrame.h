@@ -21,9 +21,11 @@ public:
     SoakFrame() = default;
 
     // Creates and shows the frame at a screen position, sized for a
-    // viewport of the given size; then lets it paint once.
+    // viewport of the given size at the scale it opened at; then lets it
+    // paint once.
     bool Open(POINT at, SIZE viewport);
     SIZE ViewportSize() const;
+    RECT ViewportOnScreen() const;
     SIZE ClientSize() const;
 
     CVelTransButton* Button(UINT id) const;

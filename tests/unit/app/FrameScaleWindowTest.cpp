@@ -1,0 +1,107 @@
+#include "gfx/WindowDpi.h"
+#include "res/resource.h"
+#include "tests/unit/soak/SoakFrame.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+// The frame at another scale, in a real window. Wine shows every window at
+// the system's DPI and never moves one between monitors of different
+// scales, so the window's DPI comes through the lookup seam and the move
+// through the message the platform sends.
+namespace {
+
+UINT WINAPI Dpi144(HWND) { return 144; }
+gfx::GetDpiForWindowFn LookUp144() { return &Dpi144; }
+
+class ScopedDpiLookup {
+public:
+    explicit ScopedDpiLookup(gfx::WindowDpiLookup lookup) : m_previous(gfx::ReplaceWindowDpiLookup(lookup)) {}
+    ~ScopedDpiLookup() { gfx::ReplaceWindowDpiLookup(m_previous); }
+    ScopedDpiLookup(const ScopedDpiLookup&) = delete;
+    ScopedDpiLookup& operator=(const ScopedDpiLookup&) = delete;
+
+private:
+    gfx::WindowDpiLookup m_previous;
+};
+
+std::string Text(const RECT& r)
+{
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+           std::to_string(r.bottom);
+}
+
+RECT WindowRect(HWND hwnd)
+{
+    RECT r{};
+    ::GetWindowRect(hwnd, &r);
+    return r;
+}
+
+// A child's rectangle in its parent's client coordinates.
+std::string ChildRect(HWND parent, int id)
+{
+    RECT r = WindowRect(::GetDlgItem(parent, id));
+    ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+    return Text(r);
+}
+
+bool InRegion(HWND hwnd, int x, int y)
+{
+    HRGN rgn = ::CreateRectRgn(0, 0, 0, 0);
+    const bool has = ::GetWindowRgn(hwnd, rgn) != ERROR && ::PtInRegion(rgn, x, y) != FALSE;
+    ::DeleteObject(rgn);
+    return has;
+}
+
+void ChangeDpi(soak::SoakFrame& f, int dpi)
+{
+    // What the platform suggests scales the whole window; the frame does not
+    // take it.
+    RECT suggested = WindowRect(f.m_hWnd);
+    suggested.right = suggested.left + (suggested.right - suggested.left) * dpi / 96;
+    suggested.bottom = suggested.top + (suggested.bottom - suggested.top) * dpi / 96;
+    f.SendMessage(WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+// At 150 % the bands are 27 (left), 17 (title), 123 (panel) and 16
+// (below), the capture button 75 x 75 at 101 from the right, and the
+// corners' cut reaches a pixel further along each edge than at 96 DPI.
+TEST(FrameScale, OpenedAtAScaleTheFrameTakesItsBandsPanelAndCorner)
+{
+    const ScopedDpiLookup dpi(&LookUp144);
+    soak::SoakFrame f;
+    ASSERT_TRUE(f.Open(POINT{100, 100}, SIZE{320, 240}));
+    EXPECT_EQ(Text(f.ViewportOnScreen()), "127,117,447,357");
+    EXPECT_EQ(f.ClientSize().cx, 470);
+    EXPECT_EQ(f.ClientSize().cy, 273);
+    EXPECT_EQ(ChildRect(f.m_hWnd, IDC_BTN_CAPTURE), "369,35,444,110");
+    EXPECT_FALSE(InRegion(f.m_hWnd, 3, 0));
+    EXPECT_TRUE(InRegion(f.m_hWnd, 4, 0));
+    f.DestroyWindow();
+}
+
+TEST(FrameScale, ADpiChangeKeepsTheViewportOnItsDevicePixelsAndComesBackExactly)
+{
+    soak::SoakFrame f;
+    ASSERT_TRUE(f.Open(POINT{100, 100}, SIZE{320, 240}));
+    const RECT before = WindowRect(f.m_hWnd);
+    EXPECT_EQ(Text(f.ViewportOnScreen()), "118,111,438,351");
+    EXPECT_TRUE(InRegion(f.m_hWnd, 3, 0));
+
+    ChangeDpi(f, 144);
+    EXPECT_EQ(Text(f.ViewportOnScreen()), "118,111,438,351");
+    EXPECT_EQ(Text(WindowRect(f.m_hWnd)), "91,94,561,367");
+    EXPECT_EQ(ChildRect(f.m_hWnd, IDC_BTN_CAPTURE), "369,35,444,110");
+    EXPECT_FALSE(InRegion(f.m_hWnd, 3, 0));
+
+    ChangeDpi(f, 96);
+    EXPECT_EQ(Text(WindowRect(f.m_hWnd)), Text(before));
+    EXPECT_EQ(Text(f.ViewportOnScreen()), "118,111,438,351");
+    EXPECT_EQ(ChildRect(f.m_hWnd, IDC_BTN_CAPTURE), "353,23,403,73");
+    EXPECT_TRUE(InRegion(f.m_hWnd, 3, 0));
+    f.DestroyWindow();
+}
+
+} // namespace

@@ -1,0 +1,213 @@
+#include "framework/ProcAddress.h"
+#include "gfx/ArtworkBitmap.h"
+#include "gfx/BitmapTransfer.h"
+#include "res/resource.h"
+#include "tests/unit/PixelTestSupport.h"
+#include "tests/unit/gfx/ArtworkTestIds.h"
+
+#include <objbase.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+// This program imports neither ole32 nor windowscodecs (objdump -p shows
+// it), so a loaded one was loaded by the code under test, or by a test that
+// ran before in the same process: the natural-scale suite comes first.
+
+namespace {
+
+static_assert(IDR_ART_SAMPLE_150 == IDB_ART_SAMPLE * IDR_SCALED_PER_BITMAP + 2);
+static_assert(IDR_ART_GARBAGE_150 == IDB_ART_GARBAGE * IDR_SCALED_PER_BITMAP + 2);
+static_assert(IDR_ART_TRUNCATED_150 == IDB_ART_TRUNCATED * IDR_SCALED_PER_BITMAP + 2);
+
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
+constexpr COLORREF kDest = RGB(10, 20, 30);
+
+const gfx::DisplayScale kNatural = gfx::DisplayScale::ForDpi(96);
+const gfx::DisplayScale k125 = gfx::DisplayScale::ForDpi(120);
+const gfx::DisplayScale k150 = gfx::DisplayScale::ForDpi(144);
+const gfx::DisplayScale k300 = gfx::DisplayScale::ForDpi(288);
+
+// artwork_sample.bmp and artwork_sample.png, as make_artwork_samples.py
+// writes them, row by row.
+constexpr SIZE kBmpSize{3, 2};
+const std::vector<COLORREF> kBmpPixels{
+    RGB(200, 10, 10),
+    RGB(10, 200, 10),
+    RGB(10, 10, 200),
+    RGB(255, 0, 255),
+    RGB(60, 70, 80),
+    RGB(0, 0, 0),
+};
+constexpr SIZE kPngSize{5, 3};
+const std::vector<COLORREF> kPngPixels{
+    RGB(255, 0, 255),
+    RGB(254, 0, 255),
+    RGB(255, 0, 0),
+    RGB(255, 255, 255),
+    RGB(0, 0, 0),
+    RGB(1, 2, 3),
+    RGB(255, 0, 255),
+    RGB(255, 0, 254),
+    RGB(10, 200, 30),
+    RGB(128, 128, 128),
+    RGB(254, 0, 255),
+    RGB(0, 0, 255),
+    RGB(255, 0, 255),
+    RGB(37, 91, 173),
+    RGB(250, 251, 252),
+};
+
+HINSTANCE ThisModule() { return GetModuleHandleA(nullptr); }
+
+bool IsLoaded(const char* name) { return GetModuleHandleA(name) != nullptr; }
+
+// Every pixel, row by row from the top, read with GetDIBits as 32-bit BGR.
+std::vector<COLORREF> DibPixels(const CBitmap& bitmap)
+{
+    const SIZE size = bitmap.GetSize();
+    BITMAPINFO bmi{};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = size.cx;
+    bmi.bmiHeader.biHeight = -size.cy;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    std::vector<DWORD> raw(static_cast<size_t>(size.cx * size.cy));
+    HDC screen = GetDC(nullptr);
+    const int rows =
+        GetDIBits(screen, bitmap.GetSafeHandle(), 0, static_cast<UINT>(size.cy), raw.data(), &bmi, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    std::vector<COLORREF> pixels;
+    if (rows != size.cy)
+        return pixels;
+    for (DWORD p : raw)
+        pixels.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
+    return pixels;
+}
+
+std::vector<std::string> AsText(const std::vector<COLORREF>& pixels)
+{
+    std::vector<std::string> text;
+    for (COLORREF c : pixels)
+        text.push_back(ColourText(c));
+    return text;
+}
+
+TEST(ArtworkNaturalScale, LoadsTheBitmapResourceAndNeitherComNorWic)
+{
+    ASSERT_FALSE(IsLoaded("ole32.dll"));
+    ASSERT_FALSE(IsLoaded("windowscodecs.dll"));
+
+    CBitmap bitmap;
+    ASSERT_TRUE(gfx::LoadArtwork(&bitmap, ThisModule(), IDB_ART_SAMPLE, kNatural));
+    EXPECT_EQ(bitmap.GetSize().cx, kBmpSize.cx);
+    EXPECT_EQ(bitmap.GetSize().cy, kBmpSize.cy);
+    EXPECT_EQ(AsText(DibPixels(bitmap)), AsText(kBmpPixels));
+
+    EXPECT_FALSE(IsLoaded("ole32.dll"));
+    EXPECT_FALSE(IsLoaded("windowscodecs.dll"));
+}
+
+TEST(ArtworkDecoding, GivesThePngsSizeAndEveryPixelExactly)
+{
+    CBitmap bitmap;
+    ASSERT_TRUE(gfx::LoadArtwork(&bitmap, ThisModule(), IDB_ART_SAMPLE, k150));
+    EXPECT_EQ(bitmap.GetSize().cx, kPngSize.cx);
+    EXPECT_EQ(bitmap.GetSize().cy, kPngSize.cy);
+    EXPECT_EQ(AsText(DibPixels(bitmap)), AsText(kPngPixels));
+}
+
+TEST(ArtworkDecoding, KeyedTransferShowsTheDestinationOnlyUnderExactMagenta)
+{
+    CBitmap bitmap;
+    ASSERT_TRUE(gfx::LoadArtwork(&bitmap, ThisModule(), IDB_ART_SAMPLE, k150));
+    MemoryCanvas canvas(kPngSize.cx, kPngSize.cy, kDest);
+    DrawTransparentBitmap(&canvas.dc, &bitmap, 0, 0, 0, 0, kPngSize.cx, kPngSize.cy, kMagenta);
+
+    std::vector<COLORREF> expected;
+    for (COLORREF c : kPngPixels)
+        expected.push_back(c == kMagenta ? kDest : c);
+    EXPECT_EQ(AsText(DibPixels(canvas.bitmap)), AsText(expected));
+}
+
+TEST(ArtworkFailure, AMissingOrUndecodableImageGivesFalseAndAnEmptyBitmap)
+{
+    struct Case {
+        const char* what;
+        UINT id;
+        gfx::DisplayScale scale;
+    };
+    const Case cases[] = {
+        {"no bitmap resource", IDB_ART_GARBAGE, kNatural},
+        {"no image for 125 %", IDB_ART_SAMPLE, k125},
+        {"no image for 300 %", IDB_ART_SAMPLE, k300},
+        {"not a PNG", IDB_ART_GARBAGE, k150},
+        {"PNG cut inside its image data", IDB_ART_TRUNCATED, k150},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        // A bitmap held before must not survive as if it were the artwork.
+        CBitmap bitmap = MakeBitmap(1, 1, {RGB(1, 1, 1)});
+        EXPECT_FALSE(gfx::LoadArtwork(&bitmap, ThisModule(), c.id, c.scale));
+        EXPECT_EQ(bitmap.GetSafeHandle(), nullptr);
+    }
+}
+
+// The thread's COM as the test sees it, through its own binding of ole32.
+struct ThreadCom {
+    ThreadCom()
+        : ole32(LoadLibraryA("ole32.dll"))
+        , initialize(ProcAddress<decltype(&::CoInitializeEx)>(ole32, "CoInitializeEx"))
+        , uninitialize(ProcAddress<decltype(&::CoUninitialize)>(ole32, "CoUninitialize"))
+    {
+    }
+
+    HMODULE ole32;
+    decltype(&::CoInitializeEx) initialize;
+    decltype(&::CoUninitialize) uninitialize;
+};
+
+bool DecodesSample()
+{
+    CBitmap bitmap;
+    return gfx::LoadArtwork(&bitmap, ThisModule(), IDB_ART_SAMPLE, k150) && bitmap.GetSize().cx == kPngSize.cx;
+}
+
+// Each case leaves COM on the thread as the loader found it, which the next
+// join tells: joining in the other mode fails while any join is left.
+TEST(ArtworkThreadCom, AThreadOutsideComIsLeftOutside)
+{
+    ThreadCom com;
+    ASSERT_NE(com.initialize, nullptr);
+    ASSERT_TRUE(DecodesSample());
+    EXPECT_EQ(com.initialize(nullptr, COINIT_MULTITHREADED), S_OK);
+    com.uninitialize();
+}
+
+TEST(ArtworkThreadCom, AJoinInTheSameModeIsBalanced)
+{
+    ThreadCom com;
+    ASSERT_NE(com.initialize, nullptr);
+    ASSERT_EQ(com.initialize(nullptr, COINIT_APARTMENTTHREADED), S_OK);
+    ASSERT_TRUE(DecodesSample());
+    com.uninitialize();
+    EXPECT_EQ(com.initialize(nullptr, COINIT_MULTITHREADED), S_OK);
+    com.uninitialize();
+}
+
+TEST(ArtworkThreadCom, ComInTheOtherModeIsUsedAndNotEnded)
+{
+    ThreadCom com;
+    ASSERT_NE(com.initialize, nullptr);
+    ASSERT_EQ(com.initialize(nullptr, COINIT_MULTITHREADED), S_OK);
+    EXPECT_TRUE(DecodesSample());
+    const HRESULT rejoin = com.initialize(nullptr, COINIT_APARTMENTTHREADED);
+    EXPECT_EQ(rejoin, RPC_E_CHANGED_MODE);
+    if (SUCCEEDED(rejoin))
+        com.uninitialize();
+    com.uninitialize();
+}
+
+} // namespace

@@ -71,9 +71,9 @@ void MoveTo(CWnd& wnd, const RECT& rc)
 
 CCaptureFrameDlg::CCaptureFrameDlg(CWnd* pParent)
     : CVelDialog(IDD_CAPTURE_FRAME, pParent)
+    , m_hIcon(LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_VANTIK)))
     , m_hotKeyRepeats(kHotKeyVirtualKey)
 {
-    m_hIcon = LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_VANTIK));
 }
 
 CCaptureFrameDlg::~CCaptureFrameDlg() = default;

@@ -20,6 +20,9 @@ public:
     explicit CCaptureFrameDlg(CWnd* pParent = nullptr);
     ~CCaptureFrameDlg() override;
 
+    CCaptureFrameDlg(const CCaptureFrameDlg&) = delete;
+    CCaptureFrameDlg& operator=(const CCaptureFrameDlg&) = delete;
+
     BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
 

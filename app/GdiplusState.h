@@ -57,5 +57,5 @@ private:
     Functions m_functions{};
     ULONG_PTR m_token = 0;
     int m_nImages = 0;
-    CRITICAL_SECTION m_lock;
+    CRITICAL_SECTION m_lock{};
 };

@@ -12,7 +12,7 @@ const char* const kHotKeyHelpText =
 
 // The texts are GBK; the box gets them decoded from 936, so they read the
 // same whatever the system's code page.
-void ShowHotKeyHelp(HINSTANCE hInstance, HWND hOwner, UINT nIconId, std::string caption, std::string text)
+void ShowHotKeyHelp(HINSTANCE hInstance, HWND hOwner, UINT nIconId, const std::string& caption, const std::string& text)
 {
     const std::wstring wideText = WideFromGbk(text.c_str(), static_cast<int>(text.size()));
     const std::wstring wideCaption = WideFromGbk(caption.c_str(), static_cast<int>(caption.size()));

@@ -53,12 +53,12 @@ std::wstring RegisteredPaint(HKEY root)
 
 std::wstring PaintProgramPath()
 {
-    const std::wstring system = SystemFolderPaint();
+    std::wstring system = SystemFolderPaint();
     if (!system.empty() && IsFile(system))
         return system;
     // The shell's own order: the user's registration before the machine's.
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
-        const std::wstring registered = RegisteredPaint(root);
+        std::wstring registered = RegisteredPaint(root);
         if (IsAbsolute(registered) && IsFile(registered))
             return registered;
     }

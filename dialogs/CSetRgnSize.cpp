@@ -158,7 +158,7 @@ void CSetRgnSize::ScaleControls()
 // so that their digits stay whole.
 void CSetRgnSize::ScaleEditFont()
 {
-    const auto dialogFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    auto* const dialogFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
     LOGFONTW lf{};
     if (dialogFont == nullptr || GetObjectW(dialogFont, sizeof(lf), &lf) == 0)
         return;

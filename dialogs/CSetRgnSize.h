@@ -18,6 +18,9 @@ public:
     explicit CSetRgnSize(CWnd* pParent = nullptr);
     ~CSetRgnSize() override;
 
+    CSetRgnSize(const CSetRgnSize&) = delete;
+    CSetRgnSize& operator=(const CSetRgnSize&) = delete;
+
     BOOL OnInitDialog() override;
     void OnOK() override;
 

@@ -7,6 +7,10 @@ class CDC;
 class CBitmap : public CGdiObject {
 public:
     CBitmap() = default;
+    ~CBitmap() override = default;
+
+    CBitmap(const CBitmap&) = delete;
+    CBitmap& operator=(const CBitmap&) = delete;
     CBitmap(CBitmap&&) noexcept = default;
     CBitmap& operator=(CBitmap&&) noexcept = default;
 

@@ -12,6 +12,8 @@ public:
     explicit CClientDC(CWnd* pWnd);
     ~CClientDC() override;
 
+    CClientDC(const CClientDC&) = delete;
+    CClientDC& operator=(const CClientDC&) = delete;
     CClientDC(CClientDC&&) = delete;
     CClientDC& operator=(CClientDC&&) = delete;
 

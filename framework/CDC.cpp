@@ -113,5 +113,7 @@ void CDC::Draw3dRect(const RECT* lpRect, COLORREF clrTopLeft, COLORREF clrBottom
 int CDC::DrawText(const char* lpszString, int nCount, RECT* lpRect, UINT nFormat)
 {
     const std::wstring text = WideFromGbk(lpszString, nCount);
-    return ::DrawTextW(m_hDC, text.c_str(), static_cast<int>(text.size()), lpRect, nFormat & ~DT_MODIFYSTRING);
+    // DT_MODIFYSTRING would write into the const copy: it is dropped.
+    const UINT format = nFormat & ~static_cast<UINT>(DT_MODIFYSTRING);
+    return ::DrawTextW(m_hDC, text.c_str(), static_cast<int>(text.size()), lpRect, format);
 }

@@ -38,7 +38,7 @@ HWND CDialog::CreateFromTemplate(HWND hWndOwner)
     HINSTANCE hInst = AfxGetResourceHandle();
     HRSRC hResource = ::FindResourceA(hInst, MAKEINTRESOURCEA(m_nIDTemplate), MAKEINTRESOURCEA(5) /* RT_DIALOG */);
     HGLOBAL hTemplate = hResource != nullptr ? ::LoadResource(hInst, hResource) : nullptr;
-    auto* pTemplate = static_cast<LPCDLGTEMPLATEW>(hTemplate != nullptr ? ::LockResource(hTemplate) : nullptr);
+    const auto* pTemplate = static_cast<LPCDLGTEMPLATEW>(hTemplate != nullptr ? ::LockResource(hTemplate) : nullptr);
     if (pTemplate == nullptr)
         return nullptr;
     m_bEndModal = false;

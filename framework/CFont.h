@@ -5,6 +5,10 @@
 class CFont : public CGdiObject {
 public:
     CFont() = default;
+    ~CFont() override = default;
+
+    CFont(const CFont&) = delete;
+    CFont& operator=(const CFont&) = delete;
     CFont(CFont&&) noexcept = default;
     CFont& operator=(CFont&&) noexcept = default;
 

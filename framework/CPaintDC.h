@@ -10,6 +10,8 @@ public:
     explicit CPaintDC(CWnd* pWnd);
     ~CPaintDC() override;
 
+    CPaintDC(const CPaintDC&) = delete;
+    CPaintDC& operator=(const CPaintDC&) = delete;
     CPaintDC(CPaintDC&&) = delete;
     CPaintDC& operator=(CPaintDC&&) = delete;
 

@@ -14,7 +14,7 @@ LRESULT SendToolInfo(HWND hWndTip, UINT message, CWnd* pWnd, const char* lpszTex
     ti.hwnd = ::GetParent(pWnd->m_hWnd);
     ti.uFlags = TTF_IDISHWND;
     ti.uId = reinterpret_cast<UINT_PTR>(pWnd->m_hWnd);
-    ti.lpszText = &text[0];
+    ti.lpszText = text.data();
     return ::SendMessageW(hWndTip, message, 0, reinterpret_cast<LPARAM>(&ti));
 }
 

@@ -12,6 +12,8 @@ public:
     explicit CWindowDC(CWnd* pWnd);
     ~CWindowDC() override;
 
+    CWindowDC(const CWindowDC&) = delete;
+    CWindowDC& operator=(const CWindowDC&) = delete;
     CWindowDC(CWindowDC&&) = delete;
     CWindowDC& operator=(CWindowDC&&) = delete;
 

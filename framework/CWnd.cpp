@@ -422,7 +422,7 @@ std::string WindowTextGbk(HWND hWnd)
 {
     const int length = ::GetWindowTextLengthW(hWnd);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int copied = ::GetWindowTextW(hWnd, &text[0], length + 1);
+    const int copied = ::GetWindowTextW(hWnd, text.data(), length + 1);
     return GbkFromWide(text.c_str(), copied > 0 ? copied : 0);
 }
 

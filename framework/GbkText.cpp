@@ -8,7 +8,7 @@ std::wstring WideFromGbk(const char* text, int length)
     if (count <= 0)
         return {};
     std::wstring wide(static_cast<std::size_t>(count), L'\0');
-    ::MultiByteToWideChar(kGbkCodePage, 0, text, length, &wide[0], count);
+    ::MultiByteToWideChar(kGbkCodePage, 0, text, length, wide.data(), count);
     // With length -1 the count includes the terminator.
     if (length < 0)
         wide.pop_back();
@@ -23,7 +23,7 @@ std::string GbkFromWide(const wchar_t* text, int length)
     if (count <= 0)
         return {};
     std::string gbk(static_cast<std::size_t>(count), '\0');
-    ::WideCharToMultiByte(kGbkCodePage, 0, text, length, &gbk[0], count, nullptr, nullptr);
+    ::WideCharToMultiByte(kGbkCodePage, 0, text, length, gbk.data(), count, nullptr, nullptr);
     if (length < 0)
         gbk.pop_back();
     return gbk;

@@ -21,8 +21,8 @@ void KeepTheProgramsFolderOutOfDllSearch()
 // The program entry of a GUI program built on the framework. It lives in a
 // file of its own so that the linker takes it only for programs that define
 // no WinMain themselves.
-int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow)
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nShowCmd)
 {
     KeepTheProgramsFolderOutOfDllSearch();
-    return AfxWinMain(hInstance, hPrevInstance, lpCmdLine, nCmdShow);
+    return AfxWinMain(hInstance, hPrevInstance, lpCmdLine, nShowCmd);
 }

@@ -148,7 +148,7 @@ bool FitsInDib(UINT width, UINT height)
 }
 
 // Rows of a DIB start on 4-byte boundaries.
-UINT DibStride(UINT width) { return (width * kBytesPerPixel + 3) & ~3u; }
+UINT DibStride(UINT width) { return (width * kBytesPerPixel + 3) & ~3U; }
 
 // A top-down 24-bit DIB section holding the source's pixels, or an empty
 // bitmap. A DIB section keeps every colour exact whatever the display's depth

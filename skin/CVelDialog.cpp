@@ -182,7 +182,7 @@ void CVelDialog::CreateCaptionButtons()
 
 bool CVelDialog::HasSkin() const { return m_pSkin != nullptr && m_pSkin->GetSafeHandle() != nullptr; }
 
-bool CVelDialog::IsShownButton(const CVelButton& button) const
+bool CVelDialog::IsShownButton(const CVelButton& button)
 {
     return button.GetSafeHwnd() != nullptr && button.IsWindowVisible();
 }

@@ -22,6 +22,9 @@ public:
     CVelDialog(UINT nIDTemplate, CWnd* pParentWnd);
     ~CVelDialog() override;
 
+    CVelDialog(const CVelDialog&) = delete;
+    CVelDialog& operator=(const CVelDialog&) = delete;
+
     // Setters only store: the effect shows at the next paint or WM_SIZE.
     void SetSkinSlice(int x, int y, int cx, int cy, int index);
     void SetSkinBitmaps(CBitmap* pSkin, CBitmap* pCaptionStrip);
@@ -94,7 +97,7 @@ private:
     void EndResize();
     static bool PrimaryButtonDown();
     bool HasSkin() const;
-    bool IsShownButton(const CVelButton& button) const;
+    static bool IsShownButton(const CVelButton& button);
 
     gfx::DisplayScale m_scale;
     skin::SkinSlices m_slices;

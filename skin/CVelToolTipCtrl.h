@@ -19,6 +19,9 @@ public:
     CVelToolTipCtrl() = default;
     ~CVelToolTipCtrl() override = default;
 
+    CVelToolTipCtrl(const CVelToolTipCtrl&) = delete;
+    CVelToolTipCtrl& operator=(const CVelToolTipCtrl&) = delete;
+
     // The size rule: unless SWP_NOSIZE is set, the height becomes 20 and the
     // width grows by 4 (at 96 DPI).
     void ApplySizeRule(WINDOWPOS* pPos) const;

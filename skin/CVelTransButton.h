@@ -17,6 +17,9 @@ public:
     CVelTransButton();
     ~CVelTransButton() override;
 
+    CVelTransButton(const CVelTransButton&) = delete;
+    CVelTransButton& operator=(const CVelTransButton&) = delete;
+
     // Setters only store; the owner calls them right after creating the
     // window and the effect shows at the next paint.
     void SetTextFont(CFont* pFont);

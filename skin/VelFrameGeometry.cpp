@@ -112,7 +112,8 @@ std::vector<CornerPixel> RegionCornerPixels(SIZE skinSize, SIZE windowSize, cons
         {0, 0}, {windowSize.cx - n, 0}, {0, windowSize.cy - n}, {windowSize.cx - n, windowSize.cy - n}};
 
     std::vector<CornerPixel> pixels;
-    pixels.reserve(static_cast<std::size_t>(4 * n * n));
+    const auto side = static_cast<std::size_t>(n);
+    pixels.reserve(4 * side * side);
     for (int corner = 0; corner < 4; ++corner)
         for (int i = 0; i < n; ++i)
             for (int j = 0; j < n; ++j)

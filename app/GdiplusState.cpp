@@ -1,8 +1,7 @@
 #include "app/GdiplusState.h"
 
 #include "framework/ProcAddress.h"
-
-#include <string>
+#include "framework/SystemLibrary.h"
 
 namespace {
 
@@ -40,19 +39,7 @@ GdiplusState::~GdiplusState()
     DeleteCriticalSection(&m_lock);
 }
 
-HMODULE GdiplusState::LoadFromSystemFolder()
-{
-    HMODULE module = LoadLibraryExA("gdiplus.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    // Windows 7 without its update KB2533623 refuses the flag: name the file
-    // in the system folder instead.
-    if (module == nullptr && GetLastError() == ERROR_INVALID_PARAMETER) {
-        char folder[MAX_PATH] = {};
-        const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
-        if (length > 0 && length < MAX_PATH)
-            module = LoadLibraryA((std::string(folder, length) + "\\gdiplus.dll").c_str());
-    }
-    return module;
-}
+HMODULE GdiplusState::LoadFromSystemFolder() { return LoadSystemLibrary(L"gdiplus.dll"); }
 
 // GdiplusStartup is bound last: once it is, every function is.
 bool GdiplusState::Bind()

@@ -1,12 +1,12 @@
 #include "gfx/ArtworkBitmap.h"
 
 #include "framework/ProcAddress.h"
+#include "framework/SystemLibrary.h"
 #include "res/resource.h"
 
 #include <objbase.h>
 #include <wincodec.h>
 
-#include <string>
 #include <utility>
 
 namespace gfx {
@@ -54,20 +54,6 @@ struct ComFunctions {
     decltype(&::CoCreateInstance) createInstance = nullptr;
 };
 
-HMODULE LoadFromSystemFolder(const wchar_t* name)
-{
-    HMODULE module = LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    // Windows 7 without its update KB2533623 refuses the flag: name the file
-    // in the system folder instead.
-    if (module == nullptr && GetLastError() == ERROR_INVALID_PARAMETER) {
-        wchar_t folder[MAX_PATH] = {};
-        const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-        if (length > 0 && length < MAX_PATH)
-            module = LoadLibraryW((std::wstring(folder, length) + L"\\" + name).c_str());
-    }
-    return module;
-}
-
 // windowscodecs is loaded here, from the system folder, although only COM
 // calls into it: COM then finds this copy already loaded rather than
 // searching for the file by name. Both libraries stay loaded for the run, as
@@ -75,13 +61,13 @@ HMODULE LoadFromSystemFolder(const wchar_t* name)
 ComFunctions BindCom()
 {
     ComFunctions com;
-    HMODULE ole32 = LoadFromSystemFolder(L"ole32.dll");
+    HMODULE ole32 = LoadSystemLibrary(L"ole32.dll");
     if (ole32 == nullptr)
         return com;
     com.initialize = ProcAddress<decltype(com.initialize)>(ole32, "CoInitializeEx");
     com.uninitialize = ProcAddress<decltype(com.uninitialize)>(ole32, "CoUninitialize");
     com.createInstance = ProcAddress<decltype(com.createInstance)>(ole32, "CoCreateInstance");
-    HMODULE codecs = LoadFromSystemFolder(L"windowscodecs.dll");
+    HMODULE codecs = LoadSystemLibrary(L"windowscodecs.dll");
     if (codecs != nullptr && com.initialize != nullptr && com.uninitialize != nullptr && com.createInstance != nullptr)
         return com;
     if (codecs != nullptr)

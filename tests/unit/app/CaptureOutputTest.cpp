@@ -1,6 +1,7 @@
 #include "app/BitmapImage.h"
 #include "app/GdiplusState.h"
 #include "app/PutBitmapOnClipboard.h"
+#include "framework/GbkText.h"
 #include "tests/unit/PixelTestSupport.h"
 #include "tests/unit/soak/ImportPatch.h"
 
@@ -117,18 +118,18 @@ TEST(GdiplusState, RunsOnlyWhileImagesExist)
 // Every load is recorded: Wine reports its builtin GDI+ at the system
 // folder's path whatever name it was asked for, so only the name passed
 // shows where the program looked.
-using LoadLibraryExAFn = HMODULE(WINAPI*)(LPCSTR, HANDLE, DWORD);
-using LoadLibraryAFn = HMODULE(WINAPI*)(LPCSTR);
-LoadLibraryExAFn g_loadLibraryExA = nullptr;
-LoadLibraryAFn g_loadLibraryA = nullptr;
+using LoadLibraryExWFn = HMODULE(WINAPI*)(LPCWSTR, HANDLE, DWORD);
+using LoadLibraryWFn = HMODULE(WINAPI*)(LPCWSTR);
+LoadLibraryExWFn g_loadLibraryExW = nullptr;
+LoadLibraryWFn g_loadLibraryW = nullptr;
 int g_refusedSearchFlags = 0;
 struct LoadCall {
-    std::string name;
+    std::wstring name;
     DWORD flags;
 };
 std::vector<LoadCall> g_loads;
 
-HMODULE WINAPI RefuseSearchFlags(LPCSTR name, HANDLE file, DWORD flags)
+HMODULE WINAPI RefuseSearchFlags(LPCWSTR name, HANDLE file, DWORD flags)
 {
     g_loads.push_back(LoadCall{name, flags});
     if ((flags & LOAD_LIBRARY_SEARCH_SYSTEM32) != 0) {
@@ -136,44 +137,45 @@ HMODULE WINAPI RefuseSearchFlags(LPCSTR name, HANDLE file, DWORD flags)
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
-    return g_loadLibraryExA(name, file, flags);
+    return g_loadLibraryExW(name, file, flags);
 }
 
-HMODULE WINAPI RecordLoadLibraryA(LPCSTR name)
+HMODULE WINAPI RecordLoadLibraryW(LPCWSTR name)
 {
     g_loads.push_back(LoadCall{name, 0});
-    return g_loadLibraryA(name);
+    return g_loadLibraryW(name);
 }
 
 TEST(GdiplusState, LoadsTheLibraryFromTheSystemFolderEvenWhereTheSearchFlagIsRefused)
 {
-    char folder[MAX_PATH] = {};
-    GetSystemDirectoryA(folder, MAX_PATH);
-    const std::string expected = std::string(folder) + "\\gdiplus.dll";
+    wchar_t folder[MAX_PATH] = {};
+    GetSystemDirectoryW(folder, MAX_PATH);
+    const std::wstring expected = std::wstring(folder) + L"\\gdiplus.dll";
     HMODULE module = nullptr;
     g_loads.clear();
     {
-        ImportPatch refuse("kernel32.dll", "LoadLibraryExA", reinterpret_cast<void*>(&RefuseSearchFlags));
-        ASSERT_TRUE(refuse.Applied()) << "LoadLibraryExA is not imported by name";
-        g_loadLibraryExA = reinterpret_cast<LoadLibraryExAFn>(refuse.Original());
-        ImportPatch record("kernel32.dll", "LoadLibraryA", reinterpret_cast<void*>(&RecordLoadLibraryA));
-        ASSERT_TRUE(record.Applied()) << "LoadLibraryA is not imported by name";
-        g_loadLibraryA = reinterpret_cast<LoadLibraryAFn>(record.Original());
+        ImportPatch refuse("kernel32.dll", "LoadLibraryExW", reinterpret_cast<void*>(&RefuseSearchFlags));
+        ASSERT_TRUE(refuse.Applied()) << "LoadLibraryExW is not imported by name";
+        g_loadLibraryExW = reinterpret_cast<LoadLibraryExWFn>(refuse.Original());
+        ImportPatch record("kernel32.dll", "LoadLibraryW", reinterpret_cast<void*>(&RecordLoadLibraryW));
+        ASSERT_TRUE(record.Applied()) << "LoadLibraryW is not imported by name";
+        g_loadLibraryW = reinterpret_cast<LoadLibraryWFn>(record.Original());
         module = GdiplusState::LoadFromSystemFolder();
     }
     EXPECT_EQ(g_refusedSearchFlags, 1) << "the search flag was not asked for";
     ASSERT_NE(module, nullptr) << "no GDI+ where the flag is refused";
     bool byFullPath = false;
     for (const LoadCall& call : g_loads) {
-        const bool fullPath = lstrcmpiA(call.name.c_str(), expected.c_str()) == 0;
+        const bool fullPath = lstrcmpiW(call.name.c_str(), expected.c_str()) == 0;
         byFullPath = byFullPath || fullPath;
         EXPECT_TRUE(fullPath || (call.flags & LOAD_LIBRARY_SEARCH_SYSTEM32) != 0)
-            << "loaded by \"" << call.name << "\" with flags " << call.flags << ", open to the search path";
+            << "loaded by \"" << GbkFromWide(call.name.c_str()) << "\" with flags " << call.flags
+            << ", open to the search path";
     }
     EXPECT_TRUE(byFullPath) << "GDI+ was never named by its path in the system folder";
-    char loaded[MAX_PATH] = {};
-    GetModuleFileNameA(module, loaded, MAX_PATH);
-    EXPECT_EQ(lstrcmpiA(loaded, expected.c_str()), 0) << loaded;
+    wchar_t loaded[MAX_PATH] = {};
+    GetModuleFileNameW(module, loaded, MAX_PATH);
+    EXPECT_EQ(lstrcmpiW(loaded, expected.c_str()), 0) << GbkFromWide(loaded);
     FreeLibrary(module);
 }
 

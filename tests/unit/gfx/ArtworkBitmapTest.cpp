@@ -1,6 +1,5 @@
 #include "framework/ProcAddress.h"
 #include "gfx/ArtworkBitmap.h"
-#include "gfx/BitmapTransfer.h"
 #include "res/resource.h"
 #include "tests/unit/PixelTestSupport.h"
 #include "tests/unit/gfx/ArtworkTestIds.h"
@@ -20,9 +19,6 @@ namespace {
 static_assert(IDR_ART_SAMPLE_150 == IDB_ART_SAMPLE * IDR_SCALED_PER_BITMAP + 2);
 static_assert(IDR_ART_GARBAGE_150 == IDB_ART_GARBAGE * IDR_SCALED_PER_BITMAP + 2);
 static_assert(IDR_ART_TRUNCATED_150 == IDB_ART_TRUNCATED * IDR_SCALED_PER_BITMAP + 2);
-
-constexpr COLORREF kMagenta = RGB(255, 0, 255);
-constexpr COLORREF kDest = RGB(10, 20, 30);
 
 const gfx::DisplayScale kNatural = gfx::DisplayScale::ForDpi(96);
 const gfx::DisplayScale k125 = gfx::DisplayScale::ForDpi(120);
@@ -117,19 +113,6 @@ TEST(ArtworkDecoding, GivesThePngsSizeAndEveryPixelExactly)
     EXPECT_EQ(bitmap.GetSize().cx, kPngSize.cx);
     EXPECT_EQ(bitmap.GetSize().cy, kPngSize.cy);
     EXPECT_EQ(AsText(DibPixels(bitmap)), AsText(kPngPixels));
-}
-
-TEST(ArtworkDecoding, KeyedTransferShowsTheDestinationOnlyUnderExactMagenta)
-{
-    CBitmap bitmap;
-    ASSERT_TRUE(gfx::LoadArtwork(&bitmap, ThisModule(), IDB_ART_SAMPLE, k150));
-    MemoryCanvas canvas(kPngSize.cx, kPngSize.cy, kDest);
-    DrawTransparentBitmap(&canvas.dc, &bitmap, 0, 0, 0, 0, kPngSize.cx, kPngSize.cy, kMagenta);
-
-    std::vector<COLORREF> expected;
-    for (COLORREF c : kPngPixels)
-        expected.push_back(c == kMagenta ? kDest : c);
-    EXPECT_EQ(AsText(DibPixels(canvas.bitmap)), AsText(expected));
 }
 
 TEST(ArtworkFailure, AMissingOrUndecodableImageGivesFalseAndAnEmptyBitmap)

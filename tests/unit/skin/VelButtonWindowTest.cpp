@@ -213,24 +213,6 @@ protected:
     }
 };
 
-// At 200 % the tip is 40 high and 8 wider than the control makes it.
-TEST(VelToolTipWindow, TheSizeRuleGrowsWithTheScale)
-{
-    CVelToolTipCtrl tip;
-    tip.SetScale(gfx::DisplayScale::ForDpi(192));
-    WINDOWPOS sized{};
-    sized.cx = 100;
-    sized.cy = 17;
-    tip.ApplySizeRule(&sized);
-    EXPECT_EQ(sized.cx, 108);
-    EXPECT_EQ(sized.cy, 40);
-    WINDOWPOS moved = sized;
-    moved.flags = SWP_NOSIZE;
-    tip.ApplySizeRule(&moved);
-    EXPECT_EQ(moved.cy, 40);
-    EXPECT_EQ(moved.cx, 108);
-}
-
 TEST(VelToolTipWindow, ShownTipIsTwentyHighFourWiderAndPaintedInItsColours)
 {
     auto dlg = ShowDemoDialog();

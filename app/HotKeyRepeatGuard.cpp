@@ -9,7 +9,7 @@ constexpr DWORD kPollMs = 4;
 } // namespace
 
 // The poller is made here, waiting, so that the first press finds it ready:
-// a reading late by more than a gap leaves that press's repeats unproven.
+// until its first reading, a press's repeats are unproven.
 HotKeyRepeatGuard::HotKeyRepeatGuard(UINT virtualKey)
     : m_virtualKey(static_cast<int>(virtualKey))
     , m_poller(&HotKeyRepeatGuard::Poll, this)
@@ -41,19 +41,23 @@ bool HotKeyRepeatGuard::IsNewPress(DWORD time)
     return true;
 }
 
-// Under the lock. The time first: dated no later than the reading, the key
-// seen up just before a press is never taken for a release after it.
+// Under the lock. The reading is dated by the ticks on either side of it,
+// so that the key seen up just before a press, or just after a hot key, is
+// never taken for a release between them.
 DWORD HotKeyRepeatGuard::Read()
 {
-    const DWORD now = GetTickCount();
-    m_history.Sample(now, (GetAsyncKeyState(m_virtualKey) & 0x8000) != 0);
-    return now;
+    const DWORD before = GetTickCount();
+    const bool down = (GetAsyncKeyState(m_virtualKey) & 0x8000) != 0;
+    const DWORD after = GetTickCount();
+    m_history.Sample(before, after, down);
+    return after;
 }
 
 void HotKeyRepeatGuard::Poll()
 {
-    // Readings late by more than a gap prove nothing: the poller is
-    // scheduled ahead of the program's other work (it sleeps nearly always).
+    // A release missed in a gap between readings loses a press: the poller
+    // is scheduled ahead of the program's other work (it sleeps nearly
+    // always).
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_HIGHEST);
     std::unique_lock<std::mutex> hold(m_lock);
     for (;;) {

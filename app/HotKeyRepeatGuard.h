@@ -15,8 +15,9 @@
 // happens while another program has the keyboard, and often while a
 // capture still keeps the frame's thread busy, so a thread of its own polls
 // the key's state, from a press taken until the key has stayed up a while.
-// A hot key counts as a repeat only where the readings show the key held
-// since the press; where they cannot tell, it is a new press.
+// A hot key counts as a repeat where readings since the press found the
+// key down and none found it up; with no reading since the press, it is a
+// new press.
 class HotKeyRepeatGuard {
 public:
     explicit HotKeyRepeatGuard(UINT virtualKey);

@@ -2,9 +2,9 @@
 
 namespace {
 
-// A second of readings every few milliseconds, should the key go up and
-// down that often; older runs tell nothing about the presses to come.
-constexpr std::size_t kMaxRuns = 256;
+// Some sixteen seconds of readings at the poller's pace; a release older
+// than that, with the hot key after it still unhandled, is not looked for.
+constexpr std::size_t kMaxReadings = 4096;
 
 // Tick counts wrap after 49.7 days; their difference does not.
 bool Later(DWORD a, DWORD b) { return static_cast<LONG>(a - b) > 0; }
@@ -19,37 +19,40 @@ bool KeyPressHistory::TakePress(DWORD time)
     m_taken = time;
     // The press is down at its own time, whatever was read before.
     m_lastDown = time;
-    while (!m_runs.empty() && Later(time, m_runs.front().last + kMaxGapMs))
-        m_runs.pop_front();
+    Forget(time);
     return true;
 }
 
-void KeyPressHistory::Sample(DWORD tick, bool down)
+void KeyPressHistory::Sample(DWORD before, DWORD after, bool down)
 {
     if (down)
-        m_lastDown = tick;
-    if (!m_runs.empty() && m_runs.back().down == down && !Later(tick, m_runs.back().last + kMaxGapMs)) {
-        m_runs.back().last = tick;
-        return;
-    }
-    if (m_runs.size() == kMaxRuns)
-        m_runs.pop_front();
-    m_runs.push_back(Run{down, tick, tick});
+        m_lastDown = after;
+    if (m_readings.size() == kMaxReadings)
+        m_readings.pop_front();
+    m_readings.push_back(Reading{before, after, down});
 }
 
 bool KeyPressHistory::Watching(DWORD now) const { return now - m_lastDown < kQuietMs; }
 
-// Held when one run of down readings reaches from the press to the hot key,
-// each end within a gap of them, and no reading in between found the key up.
+// Held when the readings wholly between the press and the hot key all found
+// the key down, and there is at least one.
 bool KeyPressHistory::HeldThroughout(DWORD from, DWORD until) const
 {
     bool held = false;
-    for (const Run& run : m_runs) {
-        const bool overlaps = Later(run.last, from) && !Later(run.first, until);
-        if (!run.down && overlaps)
+    for (const Reading& reading : m_readings) {
+        if (!Later(reading.before, from) || Later(reading.after, until))
+            continue;
+        if (!reading.down)
             return false;
-        if (run.down && !Later(run.first, from + kMaxGapMs) && !Later(until, run.last + kMaxGapMs))
-            held = true;
+        held = true;
     }
     return held;
+}
+
+// Readings that ended by the press taken tell nothing about the hot keys
+// after it.
+void KeyPressHistory::Forget(DWORD until)
+{
+    while (!m_readings.empty() && !Later(m_readings.front().after, until))
+        m_readings.pop_front();
 }

@@ -55,9 +55,9 @@ DWORD HotKeyRepeatGuard::Read()
 
 void HotKeyRepeatGuard::Poll()
 {
-    // A release missed in a gap between readings loses a press: the poller
-    // is scheduled ahead of the program's other work (it sleeps nearly
-    // always).
+    // Gaps between readings leave the time alone to tell a repeat from a
+    // press: the poller is scheduled ahead of the program's other work (it
+    // sleeps nearly always).
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_HIGHEST);
     std::unique_lock<std::mutex> hold(m_lock);
     for (;;) {

@@ -15,9 +15,7 @@
 // happens while another program has the keyboard, and often while a
 // capture still keeps the frame's thread busy, so a thread of its own polls
 // the key's state, from a press taken until the key has stayed up a while.
-// A hot key counts as a repeat where readings since the press found the
-// key down and none found it up; with no reading since the press, it is a
-// new press.
+// How the readings tell a repeat from a press is KeyPressHistory's.
 class HotKeyRepeatGuard {
 public:
     explicit HotKeyRepeatGuard(UINT virtualKey);

@@ -13,8 +13,13 @@ bool Later(DWORD a, DWORD b) { return static_cast<LONG>(a - b) > 0; }
 
 bool KeyPressHistory::TakePress(DWORD time)
 {
-    if (m_bTaken && HeldThroughout(m_taken, time))
-        return false;
+    if (m_bTaken) {
+        const Seen seen = SeenBetween(m_taken, time);
+        const bool repeat = seen == Seen::HeldThroughout ||
+                            (seen == Seen::HeldWithGaps && time - m_taken >= kSoonestRepeatMs);
+        if (repeat)
+            return false;
+    }
     m_bTaken = true;
     m_taken = time;
     // The press is down at its own time, whatever was read before.
@@ -34,19 +39,26 @@ void KeyPressHistory::Sample(DWORD before, DWORD after, bool down)
 
 bool KeyPressHistory::Watching(DWORD now) const { return now - m_lastDown < kQuietMs; }
 
-// Held when the readings wholly between the press and the hot key all found
-// the key down, and there is at least one.
-bool KeyPressHistory::HeldThroughout(DWORD from, DWORD until) const
+// Looks only at the readings wholly between the press and the hot key; they
+// come in the order they were taken.
+KeyPressHistory::Seen KeyPressHistory::SeenBetween(DWORD from, DWORD until) const
 {
-    bool held = false;
+    bool any = false;
+    bool gaps = false;
+    DWORD knownDown = from;
     for (const Reading& reading : m_readings) {
         if (!Later(reading.before, from) || Later(reading.after, until))
             continue;
         if (!reading.down)
-            return false;
-        held = true;
+            return Seen::Released;
+        any = true;
+        gaps = gaps || Later(reading.before, knownDown + kMaxGapMs);
+        knownDown = reading.after;
     }
-    return held;
+    if (!any)
+        return Seen::Nothing;
+    gaps = gaps || Later(until, knownDown + kMaxGapMs);
+    return gaps ? Seen::HeldWithGaps : Seen::HeldThroughout;
 }
 
 // Readings that ended by the press taken tell nothing about the hot keys

@@ -5,16 +5,16 @@
 #include <deque>
 
 // What a poller saw of one key between hot-key messages. A hot key posted at
-// time t repeats the press last taken (the keyboard's auto-repeat of a held
-// key) when readings taken between that press and t found the key down and
-// none found it up. A reading that found it up proves a release, so the hot
-// key is a new press; so is one with no reading at all since the press (the
-// poller or the program was held up), as nothing shows the key held. A gap
-// between readings proves nothing either way, so a busy machine that
-// delays the poller neither lets a held key repeat nor loses a press whose
-// release was seen. Times are tick counts (ms, wrapping), as GetTickCount
-// and a message's time give them. Plain bookkeeping: the polling is
-// HotKeyRepeatGuard's.
+// time t is a new press, not the keyboard's auto-repeat of the press last
+// taken, when a reading between that press and t found the key up (a
+// release seen), or when there is no reading in that time (the poller or
+// the program was held up: nothing shows the key held). Readings that all
+// found the key down, with no gap between them a release could hide in,
+// show a repeat. Where there are such gaps (a busy machine delays the
+// poller) the time decides: no keyboard repeats a key that soon after its
+// press, so a hot key that soon is a new press, and a later one a repeat.
+// Times are tick counts (ms, wrapping), as GetTickCount and a message's time
+// give them. Plain bookkeeping: the polling is HotKeyRepeatGuard's.
 class KeyPressHistory {
 public:
     // Whether the hot key posted at time starts a new press; one that does
@@ -28,6 +28,12 @@ public:
     // it comes.
     bool Watching(DWORD now) const;
 
+    // The longest gap between readings that no release can hide in: shorter
+    // than the quickest release between two presses.
+    static constexpr DWORD kMaxGapMs = 30;
+    // Keyboards start repeating a held key no sooner than this after its
+    // press (Windows' shortest delay setting).
+    static constexpr DWORD kSoonestRepeatMs = 250;
     // How long the key stays up before polling stops.
     static constexpr DWORD kQuietMs = 500;
 
@@ -37,8 +43,9 @@ private:
         DWORD after;
         bool down;
     };
+    enum class Seen { Nothing, Released, HeldThroughout, HeldWithGaps };
 
-    bool HeldThroughout(DWORD from, DWORD until) const;
+    Seen SeenBetween(DWORD from, DWORD until) const;
     void Forget(DWORD until);
 
     bool m_bTaken = false;

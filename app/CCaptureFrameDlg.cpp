@@ -200,13 +200,32 @@ void CCaptureFrameDlg::PlaceFrame()
     const SIZE before = ClientSize(*this);
     RECT restored;
     if (frame::RestoredWindowRect(ReadGeometry(kSizeProperty), ReadGeometry(kPositionProperty), &restored)) {
-        SetWindowRect(*this, OnAMonitor(restored), SWP_NOZORDER);
+        PlaceAtStoredGeometry(OnAMonitor(restored));
     } else {
         const SIZE size = m_metrics.defaultSize;
         SetWindowPos(HWND_TOP, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
         CenterWindow();
     }
     LayOutIfSizeKept(before);
+}
+
+// The frame is created on the primary monitor, at its scale; the stored place
+// may lie on a monitor of another scale. So the frame goes there first, takes
+// that monitor's scale, and only then its size around the stored viewport.
+void CCaptureFrameDlg::PlaceAtStoredGeometry(const RECT& stored)
+{
+    SetWindowRect(*this, stored, SWP_NOZORDER);
+    TakeScaleOfMonitor();
+    const SIZE size =
+        frame::FrameSizeFromStored(SIZE{stored.right - stored.left, stored.bottom - stored.top}, m_metrics);
+    SetWindowPos(HWND_TOP, stored.left, stored.top, size.cx, size.cy, SWP_NOZORDER);
+}
+
+void CCaptureFrameDlg::TakeScaleOfMonitor()
+{
+    const gfx::DisplayScale scale = gfx::DisplayScale::ForDpi(gfx::WindowDpi(m_hWnd));
+    if (scale != m_metrics.scale)
+        TakeScale(scale);
 }
 
 // The layout, the region and the stored size come with WM_SIZE; a change
@@ -249,16 +268,38 @@ void CCaptureFrameDlg::RegisterCaptureHotKey()
 
 // ---- geometry bookkeeping ---------------------------------------------------------
 
-void CCaptureFrameDlg::OnScaleChanged(const gfx::DisplayScale& scale, const RECT&)
+void CCaptureFrameDlg::OnScaleChanged(const gfx::DisplayScale& scale, const RECT& suggested)
 {
-    RECT wr;
-    GetWindowRect(&wr);
-    const RECT viewport = CaptureRect(m_rcViewport, wr);
+    // The monitor whose scale the frame now takes is the one it lies on as
+    // the change arrives.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    const bool onMonitor = GetMonitorInfoA(MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &monitor) != FALSE;
+    const SIZE viewport = ViewportSize();
     TakeScale(scale);
     const SIZE before = ClientSize(*this);
-    if (!IsIconic() && !IsZoomed())
-        SetWindowRect(*this, frame::WindowAroundViewport(viewport, m_metrics), SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!IsIconic() && !IsZoomed()) {
+        const SIZE size = frame::FrameSizeForViewport(viewport.cx, viewport.cy, m_metrics);
+        const RECT target = onMonitor ? monitor.rcMonitor : suggested;
+        SetWindowRect(*this, frame::PlaceAtNewScale(suggested, size, target), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     LayOutIfSizeKept(before);
+}
+
+// Asked before a move to a monitor of another scale: the bands of that scale
+// around the same viewport.
+bool CCaptureFrameDlg::SizeAtScale(const gfx::DisplayScale& scale, SIZE* pSize)
+{
+    if (IsIconic() || IsZoomed())
+        return false;
+    const SIZE viewport = ViewportSize();
+    *pSize = frame::FrameSizeForViewport(viewport.cx, viewport.cy, frame::MetricsAt(scale));
+    return true;
+}
+
+SIZE CCaptureFrameDlg::ViewportSize() const
+{
+    return SIZE{m_rcViewport.right - m_rcViewport.left, m_rcViewport.bottom - m_rcViewport.top};
 }
 
 void CCaptureFrameDlg::OnSize(UINT nType, int cx, int cy)
@@ -266,8 +307,10 @@ void CCaptureFrameDlg::OnSize(UINT nType, int cx, int cy)
     if (m_btnCloseFrame.GetSafeHwnd() != nullptr) {
         const SIZE client = ClientSize(*this);
         LayOutFrame(client);
-        if (frame::ShouldStoreSize(client.cx, client.cy))
-            StoreGeometry(kSizeProperty, frame::PackPair(client.cx, client.cy));
+        // The size is stored as the frame at 96 DPI around this viewport.
+        const SIZE stored = frame::StoredFrameSize(client, m_metrics);
+        if (frame::ShouldStoreSize(client.cx, client.cy) && frame::ShouldStoreSize(stored.cx, stored.cy))
+            StoreGeometry(kSizeProperty, frame::PackPair(stored.cx, stored.cy));
     }
     // The base rebuilds the region with the viewport as its hole, so the
     // viewport must be up to date by now.
@@ -306,7 +349,8 @@ BOOL CCaptureFrameDlg::OnEraseBkgnd(CDC* pDC)
 void CCaptureFrameDlg::DrawSizeLabel(CDC* pDC, SIZE client)
 {
     CString text;
-    text.Format("%dx%d", m_rcViewport.right - m_rcViewport.left, m_rcViewport.bottom - m_rcViewport.top);
+    const SIZE viewport = ViewportSize();
+    text.Format("%dx%d", viewport.cx, viewport.cy);
     RECT rc = frame::LayoutPanel(client, m_metrics).sizeLabel;
     pDC->SetBkColor(kLabelBack);
     pDC->SetTextColor(kLabelText);

@@ -55,6 +55,7 @@ protected:
     // artwork take the new scale, while the viewport keeps its device size
     // and stays over the same device pixels.
     void OnScaleChanged(const gfx::DisplayScale& scale, const RECT& suggested) override;
+    bool SizeAtScale(const gfx::DisplayScale& scale, SIZE* pSize) override;
     LRESULT OnDisplayChange(WPARAM wParam, LPARAM lParam);
 
 private:
@@ -73,6 +74,9 @@ private:
     void ConfigureSkin();
     void CreatePanelButtons();
     void PlaceFrame();
+    void PlaceAtStoredGeometry(const RECT& stored);
+    void TakeScaleOfMonitor();
+    SIZE ViewportSize() const;
     void LayOutIfSizeKept(SIZE before);
     void KeepOnAMonitor();
     void RegisterCaptureHotKey();

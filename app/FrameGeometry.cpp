@@ -18,6 +18,14 @@ RECT PlaceIn(SIZE client, const CornerPlace& p)
 // Viewport extent for a frame extent, and back, without overflow.
 int ClampFrameExtent(long long extent) { return static_cast<int>(std::clamp<long long>(extent, 0, kMaxFrameExtent)); }
 
+// The least move of a window's edge along one axis that leaves more than
+// half of its extent between from and to.
+int MostlyWithin(int start, int extent, int from, int to)
+{
+    const int overhang = (extent - 1) / 2; // the most that may lie outside
+    return std::clamp(start, from - overhang, std::max(from - overhang, to - extent + overhang));
+}
+
 int ShrinkNoFurtherThan(int current, int delta, int minimum)
 {
     return std::max(current + delta, std::min(current, minimum));
@@ -53,12 +61,31 @@ RECT WindowAroundViewport(const RECT& viewport, const FrameMetrics& m)
                 viewport.bottom + m.viewportBottomInset};
 }
 
+RECT PlaceAtNewScale(const RECT& suggested, SIZE frameSize, const RECT& monitor)
+{
+    const int left = MostlyWithin(suggested.left, frameSize.cx, monitor.left, monitor.right);
+    const int top = MostlyWithin(suggested.top, frameSize.cy, monitor.top, monitor.bottom);
+    return At(left, top, frameSize.cx, frameSize.cy);
+}
+
 DWORD PackPair(int low, int high)
 {
     return static_cast<DWORD>(MAKELONG(static_cast<WORD>(low), static_cast<WORD>(high)));
 }
 
 bool ShouldStoreSize(int width, int height) { return width > 0 && height > 0; }
+
+SIZE StoredFrameSize(SIZE client, const FrameMetrics& m)
+{
+    return SIZE{client.cx - m.ExtraWidth() + kNaturalMetrics.ExtraWidth(),
+                client.cy - m.ExtraHeight() + kNaturalMetrics.ExtraHeight()};
+}
+
+SIZE FrameSizeFromStored(SIZE stored, const FrameMetrics& m)
+{
+    return SIZE{stored.cx - kNaturalMetrics.ExtraWidth() + m.ExtraWidth(),
+                stored.cy - kNaturalMetrics.ExtraHeight() + m.ExtraHeight()};
+}
 
 bool ShouldStorePosition(int x, int y) { return x > 0 && y > 0; }
 

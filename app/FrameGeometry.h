@@ -36,11 +36,27 @@ SIZE FrameSizeForViewport(int width, int height, const FrameMetrics& m = kNatura
 // the viewport given in screen coordinates: the bands of m around it.
 RECT WindowAroundViewport(const RECT& viewport, const FrameMetrics& m);
 
+// ---- a new scale ----------------------------------------------------------------
+
+// Where the frame goes when the platform moves it to a new scale: its new
+// size (the bands of the new scale around the same viewport) at the
+// top-left corner of the platform's suggested rectangle, then moved the
+// least that puts more than half of its width and of its height on the
+// monitor whose scale it has taken. The bands are not symmetric, so a frame
+// at the seam of two monitors could otherwise land back on the monitor it
+// left and take that scale again.
+RECT PlaceAtNewScale(const RECT& suggested, SIZE frameSize, const RECT& monitor);
+
 // ---- remembered geometry -------------------------------------------------
 
 // Two 16-bit values in one 32-bit property value, each truncated.
 DWORD PackPair(int low, int high);
 bool ShouldStoreSize(int width, int height);
+// The stored size means the frame at 96 DPI around its viewport, so that a
+// start at another scale brings back the same viewport in screen pixels; at
+// 96 DPI it is the frame's own size. Both ways are exact inverses.
+SIZE StoredFrameSize(SIZE client, const FrameMetrics& m);
+SIZE FrameSizeFromStored(SIZE stored, const FrameMetrics& m);
 bool ShouldStorePosition(int x, int y);
 // The window rectangle to restore from the two property values, read as
 // unsigned 16-bit numbers; false when either is zero (never set).

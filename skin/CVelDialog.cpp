@@ -51,6 +51,7 @@ const MessageMap* CVelDialog::GetThisMessageMap()
         On::GetMinMaxInfo<&CVelDialog::OnGetMinMaxInfo>(),
         On::Message<WM_CAPTURECHANGED, &CVelDialog::OnCaptureChanged>(),
         On::Message<WM_DPICHANGED, &CVelDialog::OnDpiChanged>(),
+        On::Message<skin::kMsgGetDpiScaledSize, &CVelDialog::OnGetDpiScaledSize>(),
     };
     static const MessageMap map{CDialog::GetThisMessageMap(), entries};
     return &map;
@@ -363,6 +364,16 @@ LRESULT CVelDialog::OnDpiChanged(WPARAM wParam, LPARAM lParam)
 }
 
 void CVelDialog::OnScaleChanged(const gfx::DisplayScale&, const RECT&) {}
+
+// The rectangle the platform then suggests with WM_DPICHANGED has the size
+// given here, so that it lies where the dialog will really be.
+LRESULT CVelDialog::OnGetDpiScaledSize(WPARAM wParam, LPARAM lParam)
+{
+    auto* const pSize = reinterpret_cast<SIZE*>(lParam);
+    return SizeAtScale(gfx::DisplayScale::ForDpi(LOWORD(wParam)), pSize) ? TRUE : FALSE;
+}
+
+bool CVelDialog::SizeAtScale(const gfx::DisplayScale&, SIZE*) { return false; }
 
 // ---- mouse ------------------------------------------------------------------------
 

@@ -11,6 +11,12 @@
 #include "skin/SkinSlices.h"
 #include "skin/VelFrameGeometry.h"
 
+namespace skin {
+// WM_GETDPISCALEDSIZE (Windows 10 1703 and later), which the platform's
+// headers declare only for builds that require Windows 10.
+inline constexpr UINT kMsgGetDpiScaledSize = 0x02E4;
+} // namespace skin
+
 // The base of every dialog of the program: a borderless window whose title
 // bar and edges are painted from eight slices of one skin bitmap. It does
 // the work of the platform caption it removes: the title, the window shape
@@ -75,12 +81,17 @@ protected:
     void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
     LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetDpiScaledSize(WPARAM wParam, LPARAM lParam);
 
     // The window is now on a monitor of another scale; suggested is the
     // rectangle the platform proposes for it. The derived dialog takes the
     // scale on (artwork, metrics, fonts, size); here nothing changes, so a
     // dialog that does not override it keeps its device size.
     virtual void OnScaleChanged(const gfx::DisplayScale& scale, const RECT& suggested);
+    // The window's size at scale, asked before the platform plans a move to
+    // a monitor of that scale; false leaves it to the platform, which
+    // scales the whole window.
+    virtual bool SizeAtScale(const gfx::DisplayScale& scale, SIZE* pSize);
 
     void CreateCaptionButtons();
     void ShowSystemMenu();

@@ -13,7 +13,7 @@ import unittest
 
 from capturing import CaptureJourney
 from journey import wait_until
-from vantik import centred
+from vantik import centred, pack
 
 
 # Per DPI: the frame's default size; its bands (left, title, panel, below);
@@ -58,15 +58,21 @@ class ScaledDisplay(CaptureJourney):
     # Under the viewport of the largest default frame too.
     pattern = (150, 150, 700, 500)
 
-    def set_dpi(self, dpi):
-        """The prefix's system DPI, as the display settings write it, for
-        the next logon."""
+    def write_log_pixels(self, dpi):
+        """The prefix's system DPI, as the display settings write it."""
         for key in ("HKCU\\Control Panel\\Desktop", "HKCC\\Software\\Fonts"):
             code, out = self.j.run("reg", "add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f")
             self.assertEqual(code, 0, out)
+
+    def set_dpi(self, dpi):
+        """The system DPI for the next logon, with the pattern shown."""
+        self.write_log_pixels(dpi)
         self.j.new_logon()
         self.j.start(self.probe_exe, "pattern", *self.pattern)
         self.j.wait_for_window("Probe pattern")
+        return self.use_table(dpi)
+
+    def use_table(self, dpi):
         table = SCALES[dpi]
         self.bands, self.panel, self.label = table["bands"], table["panel"], table["label"]
         return table
@@ -115,6 +121,32 @@ class ScaledDisplay(CaptureJourney):
         self.assertLess(rows[-1], t + bb - 3, f"the digits reach the box's last row: rows {rows}")
         # Digits of the dialog's font are 7 rows or more at 96 DPI.
         self.assertGreaterEqual(len(rows), 7 * dpi // 96, f"digits {len(rows)} rows high")
+
+    def test_a_stored_frame_keeps_its_viewport_at_every_scale(self):
+        """A frame left at 100 % with a 300 x 278 viewport, 400 x 300 in all,
+        comes back at its place with the same viewport at 150 % and 200 %,
+        in one logon, and stores the same values again; back at 100 % it is
+        exactly the stored place and size."""
+        self.set_dpi(96)
+        self.start_vantik()
+        self.type_size("300", "278")
+        l, t, _, _ = self.frame_rect()
+        self.wait_for_rect((l, t, l + 400, t + 300))
+        self.close_frame()
+        stored = (pack(400, 300), pack(l, t))
+        self.assertEqual(self.props(), stored)
+        for dpi in (144, 192, 96):
+            self.write_log_pixels(dpi)
+            left, top, right, bottom = self.use_table(dpi)["bands"]
+            self.start_vantik()
+            l, t, r, b = self.frame_rect()
+            self.assertEqual((r - l - left - right, b - t - top - bottom), (300, 278), f"the viewport at {dpi} DPI")
+            self.assertEqual(pack(l, t), stored[1], f"the place at {dpi} DPI")
+            self.assert_label("300x278")
+            self.j.screenshot(f"stored-frame-at-{dpi}-dpi.png")
+            self.close_frame()
+            self.assertEqual(self.props(), stored, f"stored again at {dpi} DPI")
+        self.assertEqual((r - l, b - t), (400, 300))
 
     def test_at_100_percent(self):
         self.check_scale(96)

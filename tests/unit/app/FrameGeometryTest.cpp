@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
 
 namespace {
@@ -111,6 +112,28 @@ TEST(FrameGeometry, RememberedGeometryRoundTripsAndNeedsBothValues)
     EXPECT_TRUE(RectIs(rc, 60000, 5, 100000, 105));
 }
 
+// The stored size is the frame at 96 DPI around its viewport: a 300 x 278
+// viewport stored as 400 x 300 comes back as 300 x 278 at 150 %, and
+// at 96 DPI every stored value is the frame's own size.
+TEST(FrameGeometry, TheStoredSizeKeepsTheViewportAtEveryScale)
+{
+    const frame::FrameMetrics at150 = frame::MetricsAt(gfx::DisplayScale::ForDpi(144));
+    const SIZE frameSize = frame::FrameSizeFromStored(SIZE{400, 300}, at150);
+    const RECT viewport = frame::ViewportRect(frameSize, at150);
+    EXPECT_EQ(viewport.right - viewport.left, 300);
+    EXPECT_EQ(viewport.bottom - viewport.top, 278);
+    const SIZE stored = frame::StoredFrameSize(frameSize, at150);
+    EXPECT_EQ(stored.cx, 400);
+    EXPECT_EQ(stored.cy, 300);
+
+    for (const SIZE s : {SIZE{65535, 1}, SIZE{115, 37}, SIZE{1, 65535}}) {
+        const SIZE same = frame::FrameSizeFromStored(s, frame::kNaturalMetrics);
+        EXPECT_EQ(same.cx, s.cx);
+        EXPECT_EQ(same.cy, s.cy);
+        EXPECT_EQ(frame::StoredFrameSize(same, frame::kNaturalMetrics).cx, s.cx);
+    }
+}
+
 TEST(FrameGeometry, OnlyPositiveGeometryIsStored)
 {
     EXPECT_TRUE(frame::ShouldStoreSize(1, 1));
@@ -134,6 +157,90 @@ TEST(FrameGeometry, AFrameOffEveryMonitorIsBroughtWholeOntoTheWorkArea)
     // A work area that does not start at the origin (a monitor on the right).
     EXPECT_TRUE(RectIs(
         frame::BringOntoWorkArea(RECT{3000, 900, 3280, 1075}, RECT{1024, 40, 2944, 1080}), 2664, 900, 2944, 1075));
+}
+
+// ---- the seam of two monitors of different scales ----------------------------
+
+struct Monitor {
+    RECT rc;
+    int dpi;
+};
+using Layout = std::array<Monitor, 2>;
+
+// Two 1920 x 1080 monitors side by side.
+Layout SideBySide(int leftDpi, int rightDpi)
+{
+    return Layout{Monitor{RECT{0, 0, 1920, 1080}, leftDpi}, Monitor{RECT{1920, 0, 3840, 1080}, rightDpi}};
+}
+
+long long Overlap(const RECT& a, const RECT& b)
+{
+    RECT common;
+    if (!IntersectRect(&common, &a, &b))
+        return 0;
+    return static_cast<long long>(common.right - common.left) * (common.bottom - common.top);
+}
+
+// The platform's rule: a window is on the monitor it overlaps most.
+const Monitor& MonitorOf(const Layout& layout, const RECT& window)
+{
+    return Overlap(window, layout[1].rc) > Overlap(window, layout[0].rc) ? layout[1] : layout[0];
+}
+
+// The frame dragged one pixel at a time from the left monitor across the
+// seam, held at grabX from its left edge. At each scale change the
+// platform asks for the size at the new scale and suggests that size placed
+// so that the pointer keeps its relative place in the frame, as it does for a
+// drag; the frame then places itself. Returns how often the scale changed.
+int ScaleChangesOnADragAcrossTheSeam(const Layout& layout, int grabX, SIZE viewport)
+{
+    gfx::DisplayScale scale = gfx::DisplayScale::ForDpi(layout[0].dpi);
+    SIZE size = frame::FrameSizeForViewport(viewport.cx, viewport.cy, frame::MetricsAt(scale));
+    RECT window{1920 - size.cx - 20, 300, 1920 - 20, 300 + size.cy};
+    int pointer = window.left + grabX;
+    int changes = 0;
+    while (window.left < 1920 + 40) {
+        OffsetRect(&window, 1, 0);
+        ++pointer;
+        const Monitor& on = MonitorOf(layout, window);
+        const gfx::DisplayScale now = gfx::DisplayScale::ForDpi(on.dpi);
+        if (now == scale)
+            continue;
+        ++changes;
+        const SIZE asked = frame::FrameSizeForViewport(viewport.cx, viewport.cy, frame::MetricsAt(now));
+        const int left = pointer - (pointer - window.left) * asked.cx / size.cx;
+        const RECT suggested{left, window.top, left + asked.cx, window.top + asked.cy};
+        window = frame::PlaceAtNewScale(suggested, asked, on.rc);
+        EXPECT_EQ(&MonitorOf(layout, window), &on) << "placed off the monitor whose scale it took";
+        scale = now;
+        size = asked;
+    }
+    EXPECT_EQ(&MonitorOf(layout, window), &layout[1]);
+    return changes;
+}
+
+TEST(FrameGeometry, ACrossingOfTheSeamChangesTheScaleOnce)
+{
+    const SIZE viewport{180, 153};
+    for (const Layout& layout : {SideBySide(96, 144), SideBySide(144, 96), SideBySide(96, 192)}) {
+        const SIZE size = frame::FrameSizeForViewport(
+            viewport.cx, viewport.cy, frame::MetricsAt(gfx::DisplayScale::ForDpi(layout[0].dpi)));
+        // Held by the left band and by the panel.
+        for (const int grabX : {5, static_cast<int>(size.cx) - 10})
+            EXPECT_EQ(ScaleChangesOnADragAcrossTheSeam(layout, grabX, viewport), 1)
+                << layout[0].dpi << " | " << layout[1].dpi << " DPI, held at " << grabX;
+    }
+}
+
+// Where the suggestion already lies mostly on the monitor, the frame takes
+// it; otherwise it moves only until more than half of it is on the monitor.
+TEST(FrameGeometry, APlaceAtANewScaleMovesOnlyWhatLeavesTheMonitor)
+{
+    const RECT monitor{1920, 0, 3840, 1080};
+    const SIZE size{470, 273};
+    EXPECT_TRUE(RectIs(frame::PlaceAtNewScale(RECT{2000, 50, 2470, 323}, size, monitor), 2000, 50, 2470, 323));
+    EXPECT_TRUE(RectIs(frame::PlaceAtNewScale(RECT{1600, 50, 2070, 323}, size, monitor), 1686, 50, 2156, 323));
+    EXPECT_TRUE(RectIs(frame::PlaceAtNewScale(RECT{2000, 1000, 2400, 1300}, size, monitor), 2000, 943, 2470, 1216));
 }
 
 TEST(FrameGeometry, ArrowKeysStepOnePixel)

@@ -1,10 +1,13 @@
 #include "gfx/WindowDpi.h"
 #include "res/resource.h"
+#include "tests/unit/MessagePump.h"
+#include "tests/unit/PixelTestSupport.h"
 #include "tests/unit/soak/SoakFrame.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 // The frame at another scale, in a real window. Wine shows every window at
 // the system's DPI and never moves one between monitors of different
@@ -55,6 +58,27 @@ bool InRegion(HWND hwnd, int x, int y)
     return has;
 }
 
+// What the screen shows of the frame's window, the hole left out (it shows
+// whatever lies behind).
+std::vector<COLORREF> FrameOnScreen(const soak::SoakFrame& f)
+{
+    const RECT wr = WindowRect(f.m_hWnd);
+    const int w = wr.right - wr.left;
+    const int h = wr.bottom - wr.top;
+    MemoryCanvas canvas(w, h, RGB(0, 0, 0));
+    HDC screen = ::GetDC(nullptr);
+    ::BitBlt(canvas.dc.GetSafeHdc(), 0, 0, w, h, screen, wr.left, wr.top, SRCCOPY);
+    ::ReleaseDC(nullptr, screen);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const POINT p{x, y};
+            if (!PtInRect(&f.m_rcViewport, p))
+                pixels.push_back(canvas.dc.GetPixel(x, y));
+        }
+    return pixels;
+}
+
 void ChangeDpi(soak::SoakFrame& f, int dpi)
 {
     // What the platform suggests scales the whole window; the frame does not
@@ -82,19 +106,43 @@ TEST(FrameScale, OpenedAtAScaleTheFrameTakesItsBandsPanelAndCorner)
     f.DestroyWindow();
 }
 
-TEST(FrameScale, ADpiChangeKeepsTheViewportOnItsDevicePixelsAndComesBackExactly)
+// Asked for its size at 150 %, the frame answers its viewport with the
+// 150 % bands; moved there, it lies at the suggested place with the same
+// viewport, drawn exactly as a frame opened at 150 % (the panel's pictures,
+// the skin and the label's font reloaded); back at 96 DPI it is as before.
+TEST(FrameScale, ADpiChangeKeepsTheViewportSizeAndComesBackExactly)
 {
+    ::SetCursorPos(0, 0); // no button hovered
+    std::vector<COLORREF> opened;
+    {
+        const ScopedDpiLookup dpi(&LookUp144);
+        soak::SoakFrame f;
+        ASSERT_TRUE(f.Open(POINT{100, 100}, SIZE{320, 240}));
+        opened = FrameOnScreen(f);
+        f.DestroyWindow();
+    }
     soak::SoakFrame f;
     ASSERT_TRUE(f.Open(POINT{100, 100}, SIZE{320, 240}));
     const RECT before = WindowRect(f.m_hWnd);
     EXPECT_EQ(Text(f.ViewportOnScreen()), "118,111,438,351");
     EXPECT_TRUE(InRegion(f.m_hWnd, 3, 0));
+    SIZE asked{};
+    EXPECT_EQ(f.SendMessage(skin::kMsgGetDpiScaledSize, 144, reinterpret_cast<LPARAM>(&asked)), TRUE);
+    EXPECT_EQ(asked.cx, 470);
+    EXPECT_EQ(asked.cy, 273);
 
     ChangeDpi(f, 144);
-    EXPECT_EQ(Text(f.ViewportOnScreen()), "118,111,438,351");
-    EXPECT_EQ(Text(WindowRect(f.m_hWnd)), "91,94,561,367");
+    EXPECT_EQ(Text(WindowRect(f.m_hWnd)), "100,100,570,373");
+    EXPECT_EQ(Text(f.ViewportOnScreen()), "127,117,447,357");
     EXPECT_EQ(ChildRect(f.m_hWnd, IDC_BTN_CAPTURE), "369,35,444,110");
     EXPECT_FALSE(InRegion(f.m_hWnd, 3, 0));
+    PumpPending();
+    const std::vector<COLORREF> moved = FrameOnScreen(f);
+    ASSERT_EQ(moved.size(), opened.size());
+    size_t differing = 0;
+    for (size_t i = 0; i < moved.size(); ++i)
+        differing += moved[i] != opened[i] ? 1 : 0;
+    EXPECT_EQ(differing, 0u) << "pixels of the frame moved to 150 % unlike one opened there";
 
     ChangeDpi(f, 96);
     EXPECT_EQ(Text(WindowRect(f.m_hWnd)), Text(before));

@@ -1,10 +1,15 @@
 #include "app/PaintProgram.h"
 
 #include "app/OutputPath.h"
+#include "framework/ProcAddress.h"
+#include "framework/SystemLibrary.h"
 
 #include <windows.h>
 
+#include <knownfolders.h>
+#include <objbase.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 namespace {
 
@@ -34,14 +39,39 @@ std::wstring SystemFolderPaint()
     return std::wstring(folder) + L'\\' + kPaintName;
 }
 
-// The key's default value, environment variables expanded and the quotes
-// some installers put around it removed.
-std::wstring RegisteredPaint(HKEY root)
+// Windows 11's Paint is a Store app: what starts it is the per-user app
+// execution alias in the user's local application data, a zero-byte
+// reparse point that is a file to GetFileAttributesW and that the shell
+// starts. The folder's name comes from the shell, not from an environment
+// variable that whoever starts Vantik may have changed. COM's allocator,
+// which frees it, is bound at run time so that a start does not load ole32.
+std::wstring AppExecutionAliasPaint()
 {
+    HMODULE ole32 = LoadSystemLibrary(L"ole32.dll");
+    const auto freeMemory = ProcAddress<decltype(&::CoTaskMemFree)>(ole32, "CoTaskMemFree");
+    if (freeMemory == nullptr)
+        return {};
+    PWSTR folder = nullptr;
+    std::wstring path;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &folder)) && folder != nullptr)
+        path = std::wstring(folder) + L"\\Microsoft\\WindowsApps\\" + kPaintName;
+    freeMemory(folder);
+    return path;
+}
+
+// The key's default value in one view of the registry, environment
+// variables expanded and the quotes some installers put around it removed.
+std::wstring RegisteredPaint(HKEY root, REGSAM view)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(root, kAppPathsKey, 0, KEY_QUERY_VALUE | view, &key) != ERROR_SUCCESS)
+        return {};
     wchar_t value[MAX_PATH] = {};
     DWORD size = sizeof(value);
     // A REG_EXPAND_SZ value comes expanded, as REG_SZ.
-    if (RegGetValueW(root, kAppPathsKey, nullptr, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
+    const LSTATUS status = RegGetValueW(key, nullptr, nullptr, RRF_RT_REG_SZ, nullptr, value, &size);
+    RegCloseKey(key);
+    if (status != ERROR_SUCCESS)
         return {};
     std::wstring path = value;
     if (path.size() >= 2 && path.front() == L'"' && path.back() == L'"')
@@ -49,17 +79,29 @@ std::wstring RegisteredPaint(HKEY root)
     return path;
 }
 
+bool IsExistingAbsoluteFile(const std::wstring& path) { return IsAbsolute(path) && IsFile(path); }
+
 } // namespace
 
 std::wstring PaintProgramPath()
 {
-    std::wstring system = SystemFolderPaint();
-    if (!system.empty() && IsFile(system))
+    const std::wstring system = SystemFolderPaint();
+    if (IsExistingAbsoluteFile(system))
         return system;
+    const std::wstring alias = AppExecutionAliasPaint();
+    if (IsExistingAbsoluteFile(alias))
+        return alias;
     // The shell's own order: the user's registration before the machine's.
-    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
-        std::wstring registered = RegisteredPaint(root);
-        if (IsAbsolute(registered) && IsFile(registered))
+    // The machine's is read in the 64-bit view first, where Windows
+    // registers its own Paint: a 32-bit Vantik on 64-bit Windows would
+    // otherwise see only the 32-bit view.
+    const struct {
+        HKEY root;
+        REGSAM view;
+    } registrations[] = {{HKEY_CURRENT_USER, 0}, {HKEY_LOCAL_MACHINE, KEY_WOW64_64KEY}, {HKEY_LOCAL_MACHINE, 0}};
+    for (const auto& r : registrations) {
+        const std::wstring registered = RegisteredPaint(r.root, r.view);
+        if (IsExistingAbsoluteFile(registered))
             return registered;
     }
     return {};

@@ -3,12 +3,13 @@
 #include <string>
 
 // Paint, started on a capture's file by its full path: the system folder's
-// mspaint.exe, or where the system folder has none, the program registered
-// for mspaint.exe under the shell's App Paths. Never by the bare name, with
-// which the shell would look in the current folder and the program's own
-// first, and run any mspaint.exe planted there.
+// mspaint.exe; where it has none (Windows 11), the user's app execution
+// alias for Paint; else the program registered for mspaint.exe under the
+// shell's App Paths. Never by the bare name, with which the shell would look
+// in the current folder and the program's own first, and run any
+// mspaint.exe planted there.
 
-// The full path of the Paint to start; empty when neither place names an
+// The full path of the Paint to start; empty when no place names an
 // existing file.
 std::wstring PaintProgramPath();
 

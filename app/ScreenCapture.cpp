@@ -97,10 +97,11 @@ CaptureOutcome CaptureScreenArea(const RECT& area)
         outcome.saved = image.Save(path.c_str(), Gdiplus::ImageFormatBMP);
         // Paint only on a file this capture wrote: on any other it would show
         // an older capture as if it were this one. Without a file (or without
-        // a bitmap at all) the error sound tells the user.
+        // a bitmap at all), or where no Paint could be started, the error
+        // sound tells the user.
         if (SUCCEEDED(outcome.saved))
             outcome.paintStarted = OpenInPaint(path);
-        else
+        if (!outcome.paintStarted)
             MessageBeep(MB_ICONHAND);
     }
     return outcome;

@@ -17,7 +17,7 @@ struct CaptureOutcome {
 // Copies the screen pixels of area (screen coordinates) into a bitmap and
 // delivers it, in this order: onto the clipboard, into the output file
 // (BMP), and to Paint, on that file only once it is written; pixels off the
-// screen come out black. When no file is written the error sound plays. Raises the
-// framework's resource exception when the screen's device context cannot be
-// had; then nothing is delivered.
+// screen come out black. When no file is written, or no Paint can be
+// started, the error sound plays. Raises the framework's resource exception
+// when the screen's device context cannot be had; then nothing is delivered.
 CaptureOutcome CaptureScreenArea(const RECT& area);

@@ -78,7 +78,25 @@ class CaptureJourney(VantikJourney):
         starts = len(self.j.paint_log())
         wait_until("the capture on the clipboard", lambda: (self.clipboard_bitmap() or [None] * 3)[2] == expected[2])
         self.assertEqual(self.probe("idle"), "idle")
+        # A Paint the command started runs by now, but logs only once it has
+        # got going: the log is complete when no Paint of this logon runs.
+        wait_until("no Paint running", lambda: not self.paint_running())
         self.assertEqual(len(self.j.paint_log()), starts, "Paint was started on a file this capture did not write")
+
+    def paint_running(self):
+        """Whether a Paint (the stand-in) of this logon's prefix runs."""
+        prefix = f"WINEPREFIX={self.j.prefix}".encode()
+        for pid in filter(str.isdigit, os.listdir("/proc")):
+            try:
+                with open(f"/proc/{pid}/cmdline", "rb") as f:
+                    if b"mspaint.exe" not in f.read().lower():
+                        continue
+                with open(f"/proc/{pid}/environ", "rb") as f:
+                    if prefix in f.read().split(b"\0"):
+                        return True
+            except OSError:
+                continue
+        return False
 
     def assert_clipboard_is(self, expected):
         w, h, rows = expected

@@ -50,6 +50,32 @@ class Capture(CaptureJourney):
         self.assertIsNotNone(self.frame(), "Vantik is gone")
 
 
+class CaptureOnWindows11(CaptureJourney):
+    """Windows 11's layout: no Paint in the system folder, its app execution
+    alias in the user's local application data, and an mspaint.exe left
+    beside the copy of Vantik the user starts, in a downloads folder."""
+
+    def test_paint_is_started_by_its_alias_never_from_the_programs_folder(self):
+        user = os.path.basename(os.path.dirname(self.temp_folder()))
+        apps = os.path.join(self.j.prefix, "drive_c", "users", user, "AppData", "Local", "Microsoft", "WindowsApps")
+        os.makedirs(apps, exist_ok=True)
+        shutil.move(os.path.join(self.j.prefix, "drive_c", "windows", "system32", "mspaint.exe"),
+                    os.path.join(apps, "mspaint.exe"))
+        downloads = os.path.join(self.j.work, "downloads")
+        os.makedirs(downloads)
+        for exe in (self.vantik_exe, self.j.program("mspaint.exe")):
+            shutil.copy(exe, downloads)
+        self.j.start(os.path.join(downloads, "vantik.exe"))
+        self.wait_for_frame_shown()
+        expected = self.expected_pixels(self.frame_rect())
+        self.click_panel("camera")
+        log = self.wait_for_captures(1)
+        self.assert_delivered(expected)
+        alias = f"C:\\users\\{user}\\AppData\\Local\\Microsoft\\WindowsApps\\mspaint.exe"
+        self.assertTrue(log[0].lower().startswith(f'"{alias.lower()}" '), log[0])
+        self.assertTrue(log[0].endswith(f' "C:\\users\\{user}\\Temp\\vantikbitmap.bmp"'), log[0])
+
+
 class CaptureIntoAForeignTemporaryFolder(CaptureJourney):
     """A user on a Western system (code page 1252) whose temporary folder is
     named in Thai, which neither that code page nor 936 can hold."""

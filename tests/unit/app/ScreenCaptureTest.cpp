@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -417,6 +419,12 @@ TEST(PaintProgram, IsStartedByItsFullPathInTheSystemFolderOrWhereItIsRegistered)
     OpenInPaint(L"C:\\a b\\vantikbitmap.bmp");
     EXPECT_EQ(shell.Count(Utf8(std::wstring(system) + L"\\mspaint.exe"), "\"C:\\a b\\vantikbitmap.bmp\""), 1)
         << shell.Describe();
+    {
+        // The recorder answers as a shell that could not start the program.
+        const ErrorSounds sounds;
+        CaptureScreenArea(RECT{0, 0, 30, 20});
+        EXPECT_EQ(ErrorSounds::s_sounds, std::vector<UINT>{MB_ICONHAND}) << "Paint not started, no sound";
+    }
 
     // A system folder without Paint: the program registered for it, in
     // quotes as installers write it; a registered bare name is no path.
@@ -431,8 +439,77 @@ TEST(PaintProgram, IsStartedByItsFullPathInTheSystemFolderOrWhereItIsRegistered)
 
     ASSERT_TRUE(registered.Set(L"mspaint.exe"));
     EXPECT_FALSE(OpenInPaint(L"C:\\y.bmp"));
-    EXPECT_EQ(shell.Total(), 2) << "started by name: " << shell.Describe();
+    EXPECT_EQ(shell.Total(), 3) << "started by name: " << shell.Describe(); // with the capture's
     RemoveDirectoryW(FolderWithoutPaint().c_str());
+}
+
+// Stands in for SHGetKnownFolderPath: the user's local application data is
+// a folder of the test's own, which may hold Windows 11's alias for Paint.
+std::wstring LocalAppDataStandIn()
+{
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    return std::wstring(temp) + L"vantik local app data";
+}
+
+HRESULT WINAPI KnownFolderStandIn(REFKNOWNFOLDERID, DWORD, HANDLE, PWSTR* path)
+{
+    const std::wstring folder = LocalAppDataStandIn();
+    *path = static_cast<PWSTR>(CoTaskMemAlloc((folder.size() + 1) * sizeof(wchar_t)));
+    lstrcpyW(*path, folder.c_str());
+    return S_OK;
+}
+
+// The registry views App Paths is read in, as (root, KEY_WOW64_64KEY asked).
+std::vector<std::pair<HKEY, bool>> g_appPathsReads;
+ImportPatch* g_registryPatch = nullptr;
+
+LSTATUS WINAPI OpenKeyRecorder(HKEY root, LPCWSTR subKey, DWORD options, REGSAM access, PHKEY key)
+{
+    if (subKey != nullptr && std::wstring(subKey).find(L"App Paths\\mspaint.exe") != std::wstring::npos)
+        g_appPathsReads.emplace_back(root, (access & KEY_WOW64_64KEY) != 0);
+    const auto original = reinterpret_cast<decltype(&::RegOpenKeyExW)>(g_registryPatch->Original());
+    return original(root, subKey, options, access, key);
+}
+
+// Windows 11 has no Paint in the system folder; its alias in the user's
+// local application data (a zero-byte reparse point there) comes before any
+// registration. Without either, the user's App Paths, then the machine's in
+// the 64-bit view (a 32-bit Vantik on 64-bit Windows reads the 32-bit one
+// unless asked), then in its own; nothing found, or the shell failing to
+// start it, sounds the error.
+TEST(PaintProgram, WithoutOneInTheSystemFolderTheAliasThenTheRegistrationsInBothViews)
+{
+    const ImportPatch noPaintInSystem(
+        "kernel32.dll", "GetSystemDirectoryW", reinterpret_cast<void*>(&SystemFolderWithoutPaint));
+    const ImportPatch knownFolder("shell32.dll", "SHGetKnownFolderPath", reinterpret_cast<void*>(&KnownFolderStandIn));
+    ImportPatch openKey("advapi32.dll", "RegOpenKeyExW", reinterpret_cast<void*>(&OpenKeyRecorder));
+    g_registryPatch = &openKey;
+    ASSERT_TRUE(noPaintInSystem.Applied() && knownFolder.Applied() && openKey.Applied());
+    const std::wstring apps = LocalAppDataStandIn() + L"\\Microsoft\\WindowsApps";
+    SHCreateDirectoryExW(nullptr, apps.c_str(), nullptr);
+    const std::wstring alias = apps + L"\\mspaint.exe";
+    CloseHandle(CreateFileW(alias.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    const RegisteredPaint registered;
+    ASSERT_TRUE(registered.Created() && registered.Set(registered.Program()));
+    EXPECT_EQ(PaintProgramPath(), alias);
+
+    DeleteFileW(alias.c_str());
+    EXPECT_EQ(PaintProgramPath(), registered.Program());
+    ASSERT_TRUE(registered.Set(L""));
+    g_appPathsReads.clear();
+    EXPECT_EQ(PaintProgramPath(), L"");
+    const std::vector<std::pair<HKEY, bool>> views{
+        {HKEY_CURRENT_USER, false}, {HKEY_LOCAL_MACHINE, true}, {HKEY_LOCAL_MACHINE, false}};
+    EXPECT_EQ(g_appPathsReads, views);
+
+    const ErrorSounds sounds;
+    CaptureScreenArea(RECT{0, 0, 30, 20});
+    EXPECT_EQ(ErrorSounds::s_sounds, std::vector<UINT>{MB_ICONHAND}) << "no Paint, no sound";
+    g_registryPatch = nullptr;
+    RemoveDirectoryW(apps.c_str());
+    RemoveDirectoryW((LocalAppDataStandIn() + L"\\Microsoft").c_str());
+    RemoveDirectoryW(LocalAppDataStandIn().c_str());
 }
 
 // A user name in another script than the system's: the folder's name is in

@@ -96,9 +96,12 @@ BOOL CSetRgnSize::OnInitDialog()
     return TRUE;
 }
 
-// The dialog's skin, caption strip, metrics and OK font at a scale.
-void CSetRgnSize::TakeScale(const gfx::DisplayScale& scale)
+// The dialog's skin, caption strip, metrics and OK font at a scale; at 96
+// DPI, all of them, where the artwork of the scale cannot be loaded.
+void CSetRgnSize::TakeScale(const gfx::DisplayScale& wanted)
 {
+    const gfx::DisplayScale scale = gfx::LoadArtworkSet(
+        AfxGetResourceHandle(), {{&m_bmpCaptionButtons, IDB_CAPTION_BUTTONS}, {&m_bmpSkin, IDB_SETRGN_SKIN}}, wanted);
     m_metrics = rgnsize::MetricsAt(scale);
     SetScale(scale);
     if (m_fontOK.GetSafeHandle() != nullptr)
@@ -106,8 +109,6 @@ void CSetRgnSize::TakeScale(const gfx::DisplayScale& scale)
     const LOGFONTA lf = InterfaceLogFont(m_metrics.okFontHeight, FW_BOLD);
     m_fontOK.CreateFontIndirect(&lf);
 
-    gfx::LoadArtwork(&m_bmpCaptionButtons, AfxGetResourceHandle(), IDB_CAPTION_BUTTONS, scale);
-    gfx::LoadArtwork(&m_bmpSkin, AfxGetResourceHandle(), IDB_SETRGN_SKIN, scale);
     int index = 0;
     for (const skin::SkinSlice& s : m_metrics.slices.items)
         SetSkinSlice(s.x, s.y, s.cx, s.cy, index++);

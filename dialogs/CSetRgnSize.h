@@ -56,7 +56,7 @@ protected:
     void OnScaleChanged(const gfx::DisplayScale& scale, const RECT& suggested) override;
 
 private:
-    void TakeScale(const gfx::DisplayScale& scale);
+    void TakeScale(const gfx::DisplayScale& wanted);
     void CreateOKButton();
     void ScaleControls();
     void ScaleEditFont();

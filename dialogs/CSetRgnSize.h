@@ -31,7 +31,7 @@ private:
     CVelTransButton m_lblWidth;
     CVelTransButton m_lblHeight;
     CFont m_fontOK;
-    // The boxes' font where the template's does not fit the dialog's scale.
+    // The boxes' font where the dialog's own is not made for the dialog's scale.
     CFont m_fontEdit;
     rgnsize::DialogMetrics m_metrics = rgnsize::kNaturalMetrics;
 

@@ -41,7 +41,7 @@ public:
         WORD high = 0;
         if (!Read(&low) || !Read(&high))
             return false;
-        *value = MAKELONG(low, high);
+        *value = static_cast<DWORD>(low) | (static_cast<DWORD>(high) << 16);
         return true;
     }
     // A text ending with a zero word.

@@ -110,7 +110,7 @@ private:
 };
 
 struct ResourceBytes {
-    const BYTE* data = nullptr;
+    BYTE* data = nullptr;
     DWORD size = 0;
 };
 
@@ -125,7 +125,7 @@ ResourceBytes FindScaledImage(HINSTANCE module, UINT bitmapId, UINT set)
     void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
     if (data == nullptr)
         return {};
-    return ResourceBytes{static_cast<const BYTE*>(data), SizeofResource(module, info)};
+    return ResourceBytes{static_cast<BYTE*>(data), SizeofResource(module, info)};
 }
 
 bool FitsInDib(UINT width, UINT height)
@@ -180,8 +180,7 @@ CBitmap DecodePng(const ComFunctions& com, const ResourceBytes& png)
     ComPtr<IWICBitmapFrameDecode> frame;
     ComPtr<IWICFormatConverter> converter;
     // The stream only reads the resource, which is read-only memory.
-    if (FAILED(factory->CreateStream(stream.Put())) ||
-        FAILED(stream->InitializeFromMemory(const_cast<BYTE*>(png.data), png.size)) ||
+    if (FAILED(factory->CreateStream(stream.Put())) || FAILED(stream->InitializeFromMemory(png.data, png.size)) ||
         FAILED(factory->CreateDecoder(GUID_ContainerFormatPng, nullptr, decoder.Put())) ||
         FAILED(decoder->Initialize(stream.Get(), WICDecodeMetadataCacheOnDemand)) ||
         FAILED(decoder->GetFrame(0, frame.Put())) || FAILED(factory->CreateFormatConverter(converter.Put())) ||
@@ -195,7 +194,7 @@ CBitmap DecodePng(const ComFunctions& com, const ResourceBytes& png)
     return CopyToDibSection(converter.Get());
 }
 
-CBitmap DecodeWithWic(const BYTE* data, DWORD size)
+CBitmap DecodeWithWic(BYTE* data, DWORD size)
 {
     const ComFunctions* com = Com();
     if (com == nullptr)

@@ -37,9 +37,9 @@ struct ArtworkItem {
 DisplayScale LoadArtworkSet(HINSTANCE module, const std::vector<ArtworkItem>& items, const DisplayScale& scale);
 
 // The step that turns a PNG's bytes into a bitmap: WIC's, unless another is
-// put in place (tests do, to show a system where decoding fails). Returns
-// the one it replaced.
-using PngDecoder = CBitmap (*)(const BYTE* png, DWORD size);
+// put in place (tests do, to show a system where decoding fails). The bytes
+// are a resource's, only to be read. Returns the one it replaced.
+using PngDecoder = CBitmap (*)(BYTE* png, DWORD size);
 PngDecoder ReplacePngDecoder(PngDecoder decoder);
 
 } // namespace gfx

@@ -28,7 +28,7 @@ private:
 };
 
 // A system where no PNG decodes: no COM or WIC, or damaged images.
-CBitmap FailToDecode(const BYTE*, DWORD) { return CBitmap(); }
+CBitmap FailToDecode(BYTE*, DWORD) { return CBitmap(); }
 
 class ScopedFailingDecoder {
 public:

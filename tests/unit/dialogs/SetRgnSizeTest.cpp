@@ -251,7 +251,7 @@ int WINAPI DeviceCapsAtSystemDpi(HDC dc, int index)
     return index == LOGPIXELSX || index == LOGPIXELSY ? g_systemDpi : g_deviceCaps(dc, index);
 }
 
-CBitmap FailToDecode(const BYTE*, DWORD) { return CBitmap(); }
+CBitmap FailToDecode(BYTE*, DWORD) { return CBitmap(); }
 
 // The boxes' digits are the template's 8 points at the dialog's own scale,
 // whatever the system's; where the artwork of the dialog's scale cannot be

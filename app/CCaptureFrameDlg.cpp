@@ -13,6 +13,8 @@
 #include "gfx/WindowDpi.h"
 #include "res/resource.h"
 
+#include <vector>
+
 namespace {
 
 const char* const kSizeProperty = "WndPropName_Vantik_dravok_Size";
@@ -122,13 +124,17 @@ BOOL CCaptureFrameDlg::OnInitDialog()
     return TRUE;
 }
 
-// The frame's metrics, skin, label font and panel pictures at a scale.
-void CCaptureFrameDlg::TakeScale(const gfx::DisplayScale& scale)
+// The frame's metrics, skin, label font and panel pictures at a scale; at
+// 96 DPI, all of them, where the artwork of the scale cannot be loaded.
+void CCaptureFrameDlg::TakeScale(const gfx::DisplayScale& wanted)
 {
+    std::vector<gfx::ArtworkItem> artwork{{&m_bmpSkin, IDB_FRAME_SKIN}};
+    for (const PanelButton& p : PanelButtons())
+        artwork.push_back({&p.bitmap, p.bitmapId});
+    const gfx::DisplayScale scale = gfx::LoadArtworkSet(AfxGetResourceHandle(), artwork, wanted);
     const bool newFont = scale != m_metrics.scale || m_fontSizeLabel.GetSafeHandle() == nullptr;
     m_metrics = frame::MetricsAt(scale);
     SetScale(scale);
-    gfx::LoadArtwork(&m_bmpSkin, AfxGetResourceHandle(), IDB_FRAME_SKIN, scale);
     int index = 0;
     for (const skin::SkinSlice& s : m_metrics.slices.items)
         SetSkinSlice(s.x, s.y, s.cx, s.cy, index++);
@@ -142,10 +148,8 @@ void CCaptureFrameDlg::TakeScale(const gfx::DisplayScale& scale)
     SetMinTrackSize(m_metrics.minTrackSize.cx, m_metrics.minTrackSize.cy);
     if (newFont)
         CreateSizeLabelFont();
-    for (const PanelButton& p : PanelButtons()) {
-        gfx::LoadArtwork(&p.bitmap, AfxGetResourceHandle(), p.bitmapId, scale);
+    for (const PanelButton& p : PanelButtons())
         p.button.SetScale(scale);
-    }
 }
 
 void CCaptureFrameDlg::CreateSizeLabelFont()

@@ -69,7 +69,7 @@ private:
     // The four, in the order close, capture, set size, help.
     std::array<PanelButton, 4> PanelButtons();
 
-    void TakeScale(const gfx::DisplayScale& scale);
+    void TakeScale(const gfx::DisplayScale& wanted);
     void CreateSizeLabelFont();
     void ConfigureSkin();
     void CreatePanelButtons();

@@ -1,5 +1,6 @@
 #include "dialogs/CSetRgnSize.h"
 
+#include "dialogs/DialogTemplateFont.h"
 #include "dialogs/SizeTextParser.h"
 #include "framework/CDC.h"
 #include "framework/CDataExchange.h"
@@ -26,14 +27,7 @@ constexpr RECT kNoRect{0, 0, 0, 0};
 
 void MoveTo(CWnd& wnd, const RECT& r) { wnd.MoveWindow(r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE); }
 
-// The height at 96 DPI of a font made for the system's DPI.
-int NaturalHeight(LONG height)
-{
-    HDC screen = GetDC(nullptr);
-    const int systemDpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return MulDiv(static_cast<int>(height), gfx::kNaturalDpi, systemDpi);
-}
+constexpr int kPointsPerInch = 72;
 
 // The captions are drawn in the interface font, the 12-pixel 宋体 that the
 // stock GUI font is on a system whose code page is 936. The stock font
@@ -96,9 +90,12 @@ BOOL CSetRgnSize::OnInitDialog()
     return TRUE;
 }
 
-// The dialog's skin, caption strip, metrics and OK font at a scale.
-void CSetRgnSize::TakeScale(const gfx::DisplayScale& scale)
+// The dialog's skin, caption strip, metrics and OK font at a scale; at 96
+// DPI, all of them, where the artwork of the scale cannot be loaded.
+void CSetRgnSize::TakeScale(const gfx::DisplayScale& wanted)
 {
+    const gfx::DisplayScale scale = gfx::LoadArtworkSet(
+        AfxGetResourceHandle(), {{&m_bmpCaptionButtons, IDB_CAPTION_BUTTONS}, {&m_bmpSkin, IDB_SETRGN_SKIN}}, wanted);
     m_metrics = rgnsize::MetricsAt(scale);
     SetScale(scale);
     if (m_fontOK.GetSafeHandle() != nullptr)
@@ -106,8 +103,6 @@ void CSetRgnSize::TakeScale(const gfx::DisplayScale& scale)
     const LOGFONTA lf = InterfaceLogFont(m_metrics.okFontHeight, FW_BOLD);
     m_fontOK.CreateFontIndirect(&lf);
 
-    gfx::LoadArtwork(&m_bmpCaptionButtons, AfxGetResourceHandle(), IDB_CAPTION_BUTTONS, scale);
-    gfx::LoadArtwork(&m_bmpSkin, AfxGetResourceHandle(), IDB_SETRGN_SKIN, scale);
     int index = 0;
     for (const skin::SkinSlice& s : m_metrics.slices.items)
         SetSkinSlice(s.x, s.y, s.cx, s.cy, index++);
@@ -151,27 +146,33 @@ void CSetRgnSize::ScaleControls()
     MoveTo(m_editHeight, m_metrics.heightBox);
 }
 
-// The boxes take the dialog's font from its template, which the platform
-// makes for the system's DPI; the boxes are as high as the scale makes them.
-// Where the two differ (the system's scale is not the dialog's, or either
-// is not 96 DPI) the boxes get the template's face at the dialog's scale,
-// so that their digits stay whole.
+// The boxes take the dialog's font, which the dialog manager makes from the
+// template's point size at the DPI it goes by: the dialog's own, as it was
+// when the window was made, under per-monitor scaling; the system's on older
+// systems and under Wine 8 (which has only the system DPI, so the tests show
+// a dialog at another scale than the system's through the DPI lookup). The
+// boxes are as large as the dialog's scale makes them, so their font is made
+// from the template's point size at that scale, whatever the dialog manager
+// went by; where the two agree the boxes keep the dialog's own font.
 void CSetRgnSize::ScaleEditFont()
 {
     auto* const dialogFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    const int points = DialogFontPointSize(AfxGetResourceHandle(), m_nIDTemplate);
     LOGFONTW lf{};
-    if (dialogFont == nullptr || GetObjectW(dialogFont, sizeof(lf), &lf) == 0)
+    if (dialogFont == nullptr || points <= 0 || GetObjectW(dialogFont, sizeof(lf), &lf) == 0)
         return;
-    const LONG wanted = m_metrics.scale.Px(NaturalHeight(lf.lfHeight));
-    if (wanted == lf.lfHeight && m_fontEdit.GetSafeHandle() == nullptr)
-        return;
-    lf.lfHeight = wanted;
-    lf.lfWidth = 0;
+    const LONG wanted = -MulDiv(points, m_metrics.scale.Dpi(), kPointsPerInch);
     CFont font;
-    if (!font.Attach(CreateFontIndirectW(&lf)))
-        return;
+    if (wanted != lf.lfHeight) {
+        lf.lfHeight = wanted;
+        lf.lfWidth = 0;
+        if (!font.Attach(CreateFontIndirectW(&lf)))
+            return;
+    }
+    HFONT boxFont = font.GetSafeHandle() != nullptr ? font.GetSafeHandle() : dialogFont;
     for (CEdit* box : {&m_editWidth, &m_editHeight})
-        box->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font.GetSafeHandle()), TRUE);
+        box->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(boxFont), TRUE);
+    // The font the boxes had is let go only now that neither uses it.
     m_fontEdit = std::move(font);
 }
 

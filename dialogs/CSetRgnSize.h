@@ -31,7 +31,7 @@ private:
     CVelTransButton m_lblWidth;
     CVelTransButton m_lblHeight;
     CFont m_fontOK;
-    // The boxes' font where the template's does not fit the dialog's scale.
+    // The boxes' font where the dialog's own is not made for the dialog's scale.
     CFont m_fontEdit;
     rgnsize::DialogMetrics m_metrics = rgnsize::kNaturalMetrics;
 
@@ -56,7 +56,7 @@ protected:
     void OnScaleChanged(const gfx::DisplayScale& scale, const RECT& suggested) override;
 
 private:
-    void TakeScale(const gfx::DisplayScale& scale);
+    void TakeScale(const gfx::DisplayScale& wanted);
     void CreateOKButton();
     void ScaleControls();
     void ScaleEditFont();

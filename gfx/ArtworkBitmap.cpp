@@ -194,22 +194,31 @@ CBitmap DecodePng(const ComFunctions& com, const ResourceBytes& png)
     return CopyToDibSection(converter.Get());
 }
 
-CBitmap LoadScaledArtwork(HINSTANCE module, UINT bitmapId, const DisplayScale& scale)
+CBitmap DecodeWithWic(BYTE* data, DWORD size)
 {
-    // The resource is looked up first: no image, no COM.
-    const ResourceBytes png = FindScaledImage(module, bitmapId, static_cast<UINT>(scale.SetIndex()));
-    if (png.data == nullptr)
-        return CBitmap();
     const ComFunctions* com = Com();
     if (com == nullptr)
         return CBitmap();
     ComApartment apartment(*com);
     if (!apartment.IsUsable())
         return CBitmap();
-    return DecodePng(*com, png);
+    return DecodePng(*com, ResourceBytes{data, size});
+}
+
+PngDecoder g_decoder = &DecodeWithWic;
+
+CBitmap LoadScaledArtwork(HINSTANCE module, UINT bitmapId, const DisplayScale& scale)
+{
+    // The resource is looked up first: no image, no COM.
+    const ResourceBytes png = FindScaledImage(module, bitmapId, static_cast<UINT>(scale.SetIndex()));
+    if (png.data == nullptr)
+        return CBitmap();
+    return g_decoder(png.data, png.size);
 }
 
 } // namespace
+
+PngDecoder ReplacePngDecoder(PngDecoder decoder) { return std::exchange(g_decoder, decoder); }
 
 bool LoadArtwork(CBitmap* pBitmap, HINSTANCE module, UINT bitmapId, const DisplayScale& scale)
 {
@@ -219,6 +228,24 @@ bool LoadArtwork(CBitmap* pBitmap, HINSTANCE module, UINT bitmapId, const Displa
         return pBitmap->LoadBitmap(module, bitmapId) != FALSE;
     CBitmap decoded = LoadScaledArtwork(module, bitmapId, scale);
     return pBitmap->Attach(decoded.Detach()) != FALSE;
+}
+
+// Loaded aside first, so that a failure at the scale leaves nothing of it.
+DisplayScale LoadArtworkSet(HINSTANCE module, const std::vector<ArtworkItem>& items, const DisplayScale& scale)
+{
+    std::vector<CBitmap> loaded(items.size());
+    bool whole = true;
+    for (std::size_t i = 0; i < items.size() && whole; ++i)
+        whole = LoadArtwork(&loaded[i], module, items[i].bitmapId, scale);
+    if (whole) {
+        for (std::size_t i = 0; i < items.size(); ++i)
+            *items[i].bitmap = std::move(loaded[i]);
+        return scale;
+    }
+    const DisplayScale natural;
+    for (const ArtworkItem& item : items)
+        LoadArtwork(item.bitmap, module, item.bitmapId, natural);
+    return natural;
 }
 
 } // namespace gfx

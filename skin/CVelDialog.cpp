@@ -296,11 +296,13 @@ void CVelDialog::UpdateWindowRegion()
             CombineRgn(rgn, rgn, pixel, RGN_DIFF);
             DeleteObject(pixel);
         }
-        if (m_pRegionHole != nullptr) {
-            HRGN hole = CreateRectRgnIndirect(m_pRegionHole);
-            CombineRgn(rgn, rgn, hole, RGN_DIFF);
-            DeleteObject(hole);
-        }
+    }
+    // With or without a skin: a frame whose artwork failed to load still
+    // shows what lies under its hole, rather than capturing itself.
+    if (m_pRegionHole != nullptr && IsRectEmpty(m_pRegionHole) == FALSE) {
+        HRGN hole = CreateRectRgnIndirect(m_pRegionHole);
+        CombineRgn(rgn, rgn, hole, RGN_DIFF);
+        DeleteObject(hole);
     }
     // Only a region the window took is the window's.
     if (SetWindowRgn(rgn, TRUE) == 0)

@@ -1,3 +1,4 @@
+#include "gfx/ArtworkBitmap.h"
 #include "gfx/WindowDpi.h"
 #include "res/resource.h"
 #include "tests/unit/MessagePump.h"
@@ -27,6 +28,20 @@ public:
 
 private:
     gfx::WindowDpiLookup m_previous;
+};
+
+// A system where no PNG decodes: no COM or WIC, or damaged images.
+CBitmap FailToDecode(BYTE*, DWORD) { return CBitmap(); }
+
+class ScopedFailingDecoder {
+public:
+    ScopedFailingDecoder() : m_previous(gfx::ReplacePngDecoder(&FailToDecode)) {}
+    ~ScopedFailingDecoder() { gfx::ReplacePngDecoder(m_previous); }
+    ScopedFailingDecoder(const ScopedFailingDecoder&) = delete;
+    ScopedFailingDecoder& operator=(const ScopedFailingDecoder&) = delete;
+
+private:
+    gfx::PngDecoder m_previous;
 };
 
 std::string Text(const RECT& r)
@@ -149,6 +164,24 @@ TEST(FrameScale, ADpiChangeKeepsTheViewportSizeAndComesBackExactly)
     EXPECT_EQ(Text(f.ViewportOnScreen()), "118,111,438,351");
     EXPECT_EQ(ChildRect(f.m_hWnd, IDC_BTN_CAPTURE), "353,23,403,73");
     EXPECT_TRUE(InRegion(f.m_hWnd, 3, 0));
+    f.DestroyWindow();
+}
+
+// Where the artwork of 150 % cannot be decoded, the whole frame is the one
+// of 96 DPI: its bands, panel, corners and skin, with the viewport cut out.
+TEST(FrameScale, AtAScaleWhoseArtworkFailsTheFrameIsWholeAt100PercentWithItsHole)
+{
+    const ScopedDpiLookup dpi(&LookUp144);
+    const ScopedFailingDecoder decoder;
+    soak::SoakFrame f;
+    ASSERT_TRUE(f.Open(POINT{100, 100}, SIZE{320, 240}));
+    EXPECT_TRUE(f.GetScale().IsNatural());
+    EXPECT_EQ(Text(f.ViewportOnScreen()), "118,111,438,351");
+    EXPECT_EQ(f.ClientSize().cx, 420);
+    EXPECT_EQ(ChildRect(f.m_hWnd, IDC_BTN_CAPTURE), "353,23,403,73");
+    EXPECT_FALSE(InRegion(f.m_hWnd, 0, 0)) << "no skin: no corner cut";
+    EXPECT_TRUE(InRegion(f.m_hWnd, 3, 0)) << "the corner of 150 %";
+    EXPECT_FALSE(InRegion(f.m_hWnd, 200, 150)) << "no hole over the viewport";
     f.DestroyWindow();
 }
 

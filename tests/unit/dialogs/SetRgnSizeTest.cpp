@@ -1,7 +1,10 @@
 // The region size dialog run modally, looked at and ended while it is open.
 #include "dialogs/CSetRgnSize.h"
+#include "gfx/ArtworkBitmap.h"
+#include "gfx/WindowDpi.h"
 #include "res/resource.h"
 #include "skin/CaptionCommands.h"
+#include "tests/unit/soak/ImportPatch.h"
 #include "tests/unit/transbutton/TransButtonTestWindows.h"
 
 #include <gtest/gtest.h>
@@ -223,6 +226,74 @@ TEST_F(SetRgnSizeFixture, FollowsAScaleChangeWithWholeDigitsAndComesBackUnchange
         PostKey(VK_RETURN);
     });
     EXPECT_EQ(dlg.m_nNewWidth, 320);
+}
+
+LONG FontHeightOf(HWND box)
+{
+    LOGFONTW lf{};
+    ::GetObjectW(reinterpret_cast<HGDIOBJ>(::SendMessageW(box, WM_GETFONT, 0, 0)), sizeof lf, &lf);
+    return lf.lfHeight;
+}
+
+// The dialog's DPI, and the system's as the program reads it from the
+// screen's device context. Wine has only the system DPI: its dialog manager
+// makes the dialog's font at the rig's 96 DPI, as Windows' per-monitor
+// dialog manager makes it for a dialog at 100 %, whatever the system's.
+UINT g_dialogDpi = 96;
+int g_systemDpi = 96;
+decltype(&::GetDeviceCaps) g_deviceCaps = nullptr;
+
+UINT WINAPI DialogDpi(HWND) { return g_dialogDpi; }
+gfx::GetDpiForWindowFn LookUpDialogDpi() { return &DialogDpi; }
+
+int WINAPI DeviceCapsAtSystemDpi(HDC dc, int index)
+{
+    return index == LOGPIXELSX || index == LOGPIXELSY ? g_systemDpi : g_deviceCaps(dc, index);
+}
+
+CBitmap FailToDecode(BYTE*, DWORD) { return CBitmap(); }
+
+// The boxes' digits are the template's 8 points at the dialog's own scale,
+// whatever the system's; where the artwork of the dialog's scale cannot be
+// decoded, the whole dialog is the one of 96 DPI.
+TEST_F(SetRgnSizeFixture, TheBoxesFontIsTheTemplatesAtTheDialogsScaleWhateverTheSystems)
+{
+    struct Case {
+        const char* what;
+        UINT dialogDpi;
+        int systemDpi;
+        bool decodes;
+        SIZE window;
+        LONG fontHeight;
+    };
+    const Case cases[] = {
+        {"dialog at 100 % on a 150 % system", 96, 144, true, {200, 100}, -11},
+        {"dialog at 150 % on a 100 % system", 144, 96, true, {300, 150}, -16},
+        {"dialog at 150 %, its artwork not decoded", 144, 96, false, {200, 100}, -11},
+    };
+    const ImportPatch caps("gdi32.dll", "GetDeviceCaps", reinterpret_cast<void*>(&DeviceCapsAtSystemDpi));
+    ASSERT_TRUE(caps.Applied());
+    g_deviceCaps = reinterpret_cast<decltype(&::GetDeviceCaps)>(caps.Original());
+    const gfx::WindowDpiLookup previousLookup = gfx::ReplaceWindowDpiLookup(&LookUpDialogDpi);
+    const gfx::PngDecoder wic = gfx::ReplacePngDecoder(&FailToDecode);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        g_dialogDpi = c.dialogDpi;
+        g_systemDpi = c.systemDpi;
+        gfx::ReplacePngDecoder(c.decodes ? wic : &FailToDecode);
+        CSetRgnSize dlg(&owner);
+        ModalRun::Run(dlg, [&](CSetRgnSize& d) {
+            RECT wr;
+            d.GetWindowRect(&wr);
+            EXPECT_EQ(wr.right - wr.left, c.window.cx);
+            EXPECT_EQ(wr.bottom - wr.top, c.window.cy);
+            EXPECT_EQ(FontHeightOf(Item(d, IDC_EDIT_WIDTH)), c.fontHeight);
+            EXPECT_EQ(FontHeightOf(Item(d, IDC_EDIT_HEIGHT)), c.fontHeight);
+            d.EndDialog(IDCANCEL);
+        });
+    }
+    gfx::ReplacePngDecoder(wic);
+    gfx::ReplaceWindowDpiLookup(previousLookup);
 }
 
 // Pasted text the keyboard could not have typed: blanks and letters, and a

@@ -12,6 +12,7 @@ const MessageMap* CVelToolTipCtrl::GetThisMessageMap()
         On::EraseBkgnd<&CVelToolTipCtrl::OnEraseBkgnd>(),
         On::NcPaint<&CVelToolTipCtrl::OnNcPaint>(),
         On::WindowPosChanging<&CVelToolTipCtrl::OnWindowPosChanging>(),
+        On::Message<WM_CREATE, &CVelToolTipCtrl::OnCreate>(),
     };
     static const MessageMap map{CToolTipCtrl::GetThisMessageMap(), entries};
     return &map;
@@ -23,6 +24,32 @@ void CVelToolTipCtrl::ApplySizeRule(WINDOWPOS* pPos) const
         return;
     pPos->cy = m_scale.Px(kTipHeight);
     pPos->cx += m_scale.Px(kExtraWidth);
+}
+
+void CVelToolTipCtrl::SetScale(const gfx::DisplayScale& scale)
+{
+    m_scale = scale;
+    GiveDrawingFont();
+}
+
+// After the control's own creation, which sets up its default font.
+LRESULT CVelToolTipCtrl::OnCreate(WPARAM, LPARAM)
+{
+    const LRESULT result = Default();
+    if (result != -1)
+        GiveDrawingFont();
+    return result;
+}
+
+void CVelToolTipCtrl::GiveDrawingFont()
+{
+    if (GetSafeHwnd() == nullptr || (m_scale.IsNatural() && !m_bFontGiven))
+        return;
+    const HFONT font = GetInterfaceFont(m_scale)->GetSafeHandle();
+    if (font == nullptr)
+        return;
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    m_bFontGiven = true;
 }
 
 void CVelToolTipCtrl::OnPaint()

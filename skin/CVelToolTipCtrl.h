@@ -26,7 +26,11 @@ public:
     // width grows by 4 (at 96 DPI).
     void ApplySizeRule(WINDOWPOS* pPos) const;
 
-    void SetScale(const gfx::DisplayScale& scale) { m_scale = scale; }
+    // The scale the tip is drawn at. The control sizes its window by its own
+    // font, so above 96 DPI it is given the scaled interface font it draws
+    // with, now if its window exists and otherwise when it is made; at
+    // 96 DPI it keeps its own unless another scale gave it one before.
+    void SetScale(const gfx::DisplayScale& scale);
 
 protected:
     static const MessageMap* GetThisMessageMap();
@@ -36,9 +40,12 @@ protected:
     BOOL OnEraseBkgnd(CDC* pDC);
     void OnNcPaint();
     void OnWindowPosChanging(WINDOWPOS* lpwndpos);
+    LRESULT OnCreate(WPARAM wParam, LPARAM lParam);
 
 private:
     void DrawTip(CDC* pDC);
+    void GiveDrawingFont();
 
     gfx::DisplayScale m_scale;
+    bool m_bFontGiven = false;
 };

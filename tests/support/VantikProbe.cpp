@@ -31,6 +31,9 @@
 //   probe pattern X Y W H            a window showing a known pattern there,
 //                                    until closed
 //   probe focus                      a plain window titled "Probe focus"
+//   probe focus count-repeats        the same, counting the keyboard's repeats
+//                                    of the C key while it runs
+//   probe repeats                    repeats=N so far, or none
 //   probe frames                     rect=l,t,r,b pid=N visible=0|1
 //                                    foreground=0|1 xid=N (its X window) for
 //                                    every frame, topmost first (no shape:
@@ -432,6 +435,44 @@ LRESULT CALLBACK FocusProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
+// The keyboard's repeats of a held C, for "focus count-repeats". A hot key
+// takes its keys before any window sees them, so a low-level hook counts
+// them: a key-down while the key is down already is a repeat. The count is a
+// property of the focus window, where "repeats" reads it.
+constexpr char kRepeatsProp[] = "ProbeKeyRepeats";
+bool g_bRepeatKeyDown = false;
+INT_PTR g_repeats = 0;
+
+LRESULT CALLBACK CountRepeatsProc(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+    if (code == HC_ACTION && key->vkCode == 'C') {
+        const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
+        if (down && g_bRepeatKeyDown)
+            SetPropA(FindWindowA("Probe focus", nullptr), kRepeatsProp, reinterpret_cast<HANDLE>(++g_repeats));
+        g_bRepeatKeyDown = down;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+int FocusCountingRepeats()
+{
+    if (SetWindowsHookExA(WH_KEYBOARD_LL, CountRepeatsProc, GetModuleHandleA(nullptr), 0) == nullptr)
+        return 1;
+    return ShowWindowUntilClosed("Probe focus", 700, 600, 200, 100, FocusProc);
+}
+
+int Repeats()
+{
+    HWND hwnd = FindWindowA("Probe focus", nullptr);
+    if (hwnd == nullptr) {
+        std::printf("none\n");
+        return 1;
+    }
+    std::printf("repeats=%d\n", static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(hwnd, kRepeatsProp))));
+    return 0;
+}
+
 // What a click on the window's taskbar button does: makes it the foreground
 // window, where the keyboard goes, even where it cannot be clicked.
 int Activate(const char* title)
@@ -632,7 +673,8 @@ int Usage()
         stderr,
         "usage: probe props|set-props S XY|frame|window T|capture T|label T F|dialog T|clipboard-bitmap FILE|set-clipboard-text T|"
         "clipboard-text|hold-clipboard [MS]|pattern X Y W H|focus|frames|windows|lock-file PATH|"
-        "activate T|idle|capture-command|move-frame X Y|display-changed|foreground|code-page\n");
+        "activate T|idle|capture-command|move-frame X Y|display-changed|foreground|code-page|focus count-repeats|"
+        "repeats\n");
     return 2;
 }
 
@@ -699,7 +741,11 @@ int main(int argc, char** argv)
         return Foreground();
     if (cmd == "code-page")
         return CodePage();
+    if (cmd == "focus" && argc == 3 && std::strcmp(argv[2], "count-repeats") == 0)
+        return FocusCountingRepeats();
     if (cmd == "focus")
         return ShowWindowUntilClosed("Probe focus", 700, 600, 200, 100, FocusProc);
+    if (cmd == "repeats")
+        return Repeats();
     return Usage();
 }

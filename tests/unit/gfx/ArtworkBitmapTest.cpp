@@ -1,3 +1,5 @@
+#include "app/FrameMetrics.h"
+#include "dialogs/RegionSizeMetrics.h"
 #include "framework/ProcAddress.h"
 #include "gfx/ArtworkBitmap.h"
 #include "res/resource.h"
@@ -8,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 // This program imports neither ole32 nor windowscodecs (objdump -p shows
@@ -135,6 +138,41 @@ TEST(ArtworkFailure, AMissingOrUndecodableImageGivesFalseAndAnEmptyBitmap)
         CBitmap bitmap = MakeBitmap(1, 1, {RGB(1, 1, 1)});
         EXPECT_FALSE(gfx::LoadArtwork(&bitmap, ThisModule(), c.id, c.scale));
         EXPECT_EQ(bitmap.GetSafeHandle(), nullptr);
+    }
+}
+
+// The program's own artwork (linked in from its resource script) at every
+// scale above 100 %: each image decodes, at the size its users cut it by,
+// the skins by their own edges scaled, the strips by three frames (twelve
+// for the caption strip) of the scaled button.
+TEST(ArtworkShipped, EveryImageAboveTheNaturalScaleDecodesAtTheSizeOfItsMetrics)
+{
+    auto strip = [](int frames, int cx, int cy) { return SIZE{frames * cx, cy}; };
+    for (int set = 1; set < static_cast<int>(gfx::kScalePercents.size()); ++set) {
+        const gfx::DisplayScale s = gfx::DisplayScale::ForDpi(
+            gfx::kNaturalDpi * gfx::kScalePercents[static_cast<std::size_t>(set)] / 100);
+        const frame::FrameMetrics f = frame::MetricsAt(s);
+        const rgnsize::DialogMetrics d = rgnsize::MetricsAt(s);
+        const skin::CaptionStripOffsets caption = skin::StripOffsets(d.caption);
+        const struct {
+            UINT id;
+            SIZE size;
+        } images[] = {
+            {IDB_FRAME_SKIN, SIZE{s.Px(frame::kSkinWidth), s.Px(frame::kSkinHeight)}},
+            {IDB_BTN_CLOSE, strip(3, f.closeButton.cx, f.closeButton.cy)},
+            {IDB_BTN_CAPTURE, strip(3, f.captureButton.cx, f.captureButton.cy)},
+            {IDB_BTN_HOTKEYHELP, strip(3, f.helpButton.cx, f.helpButton.cy)},
+            {IDB_BTN_SETSIZE, strip(3, f.setSizeButton.cx, f.setSizeButton.cy)},
+            {IDB_CAPTION_BUTTONS, SIZE{caption.restore + 3 * d.caption.maxWidth, d.caption.height}},
+            {IDB_SETRGN_SKIN, SIZE{s.Px(rgnsize::kSkinWidth), s.Px(rgnsize::kSkinHeight)}},
+        };
+        for (const auto& image : images) {
+            SCOPED_TRACE("bitmap " + std::to_string(image.id) + " at " + std::to_string(s.Percent()) + " %");
+            CBitmap bitmap;
+            ASSERT_TRUE(gfx::LoadArtwork(&bitmap, ThisModule(), image.id, s));
+            EXPECT_EQ(bitmap.GetSize().cx, image.size.cx);
+            EXPECT_EQ(bitmap.GetSize().cy, image.size.cy);
+        }
     }
 }
 

@@ -1,3 +1,4 @@
+#include "app/FrameMetrics.h"
 #include "skin/VelFrameGeometry.h"
 #include "tests/unit/skin/DialogSkins.h"
 
@@ -6,6 +7,7 @@
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -97,6 +99,56 @@ TEST(HitTestFrame, ThinEdgesOfTheRegionSizeDialog)
     };
     for (const auto& [p, code] : cases)
         EXPECT_EQ(HitTestFrame(s, kRegionSizeClient, p), code) << "at " << p;
+}
+
+// The capture frame at its default size at 150 % and 200 %: the resize bands
+// and the menu spot grow with the scale (3 and 20 pixels at 96 DPI), the
+// bands around them are the scaled slices'.
+TEST(HitTestFrame, CaptureFrameAtItsDefaultSizeAt150And200Percent)
+{
+    struct Case {
+        POINT p;
+        int code;
+    };
+    const struct {
+        int dpi;
+        std::vector<Case> cases;
+    } scales[] = {
+        {144, // 420 x 263; title 17, left 27, right 123, bottom 25, bands 5, spot 30
+         {{{30, 4}, HTTOP},
+          {{30, 5}, kHitMenuSpot},
+          {{56, 16}, kHitMenuSpot},
+          {{57, 5}, HTCAPTION},
+          {{4, 100}, HTLEFT},
+          {{5, 100}, HTCLIENT},
+          {{415, 100}, HTRIGHT},
+          {{414, 100}, HTCLIENT},
+          {{200, 258}, HTBOTTOM},
+          {{200, 257}, HTCLIENT},
+          {{395, 238}, HTBOTTOMRIGHT},
+          {{394, 250}, HTCLIENT}}},
+        {192, // 560 x 350; title 22, left 36, right 164, bottom 34, bands 6, spot 40
+         {{{100, 5}, HTTOP},
+          {{100, 6}, HTCAPTION},
+          {{36, 6}, kHitMenuSpot},
+          {{75, 21}, kHitMenuSpot},
+          {{76, 10}, HTCAPTION},
+          {{523, 10}, HTCAPTION},
+          {{524, 10}, HTTOPRIGHT},
+          {{5, 100}, HTLEFT},
+          {{6, 100}, HTCLIENT},
+          {{554, 100}, HTRIGHT},
+          {{553, 100}, HTCLIENT},
+          {{200, 344}, HTBOTTOM},
+          {{200, 343}, HTCLIENT},
+          {{526, 316}, HTBOTTOMRIGHT}}},
+    };
+    for (const auto& [dpi, cases] : scales) {
+        const frame::FrameMetrics m = frame::MetricsAt(gfx::DisplayScale::ForDpi(dpi));
+        const RECT client{0, 0, m.defaultSize.cx, m.defaultSize.cy};
+        for (const Case& c : cases)
+            EXPECT_EQ(HitTestFrame(m.slices, client, c.p, m.scale), c.code) << "at " << c.p << ", " << dpi << " DPI";
+    }
 }
 
 TEST(FrameCursor, SizingCursorOnlyOverResizableUnmaximisedFrameBorders)

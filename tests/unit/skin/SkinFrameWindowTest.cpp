@@ -361,9 +361,10 @@ TEST(SkinnedFrameWindow, TicksResizeWhileTheButtonIsHeldAndEndTheResizeOnceItIsU
     dlg->DestroyWindow();
 }
 
-// A real press held at a window point where no resize may start: polled for
-// well past the moment the press reaches the dialog, which is when a resize
-// would get under way.
+// A real press held at a window point where no resize may start. A resize
+// gets under way while the press is dispatched, so it is looked for once the
+// thread has taken the press from its queue (the pump dispatches what it
+// takes before it asks).
 void ExpectHeldPressStartsNoResize(CSkinDemoDialog& dlg, POINT windowPoint, const char* what)
 {
     const RECT wr = WindowRect(dlg);
@@ -371,9 +372,10 @@ void ExpectHeldPressStartsNoResize(CSkinDemoDialog& dlg, POINT windowPoint, cons
     ASSERT_EQ(::WindowFromPoint(press), dlg.m_hWnd) << what << ": the press would not reach the dialog";
     SetCursorPos(press.x, press.y);
     HeldButton button;
-    EXPECT_FALSE(PumpUntil([&] { return dlg.ResizeCode() != skin::kNoResize; }, 2000))
-        << what << ": a resize started, code " << dlg.ResizeCode();
-    EXPECT_NE(GetKeyState(VK_LBUTTON) & 0x8000, 0) << what << ": the press never reached the thread";
+    EXPECT_TRUE(PumpUntil([] { return (GetKeyState(VK_LBUTTON) & 0x8000) != 0; }))
+        << what << ": the press never reached the thread";
+    PumpPending();
+    EXPECT_EQ(dlg.ResizeCode(), skin::kNoResize) << what << ": a resize started";
     EXPECT_FALSE(::KillTimer(dlg.m_hWnd, skin::kResizeTimerId)) << what << ": a resize timer runs";
     button.Release();
     PumpPending();

@@ -1,4 +1,7 @@
 // The bitmap button and the owner-painted tooltip in real windows.
+#include "framework/CClientDC.h"
+#include "framework/GbkText.h"
+#include "gfx/InterfaceFont.h"
 #include "skin/CVelButton.h"
 #include "skin/CVelToolTipCtrl.h"
 #include "tests/unit/PixelTestSupport.h"
@@ -9,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <string>
 
 namespace {
 
@@ -199,16 +203,20 @@ TEST_F(ButtonFixture, TipTextIsEmptiedWhenThePointerLeavesAndBackOnEntry)
     EXPECT_EQ(Tip(), "关闭");
 }
 
-// A tooltip that writes down every size the control proposes for itself.
+// A tooltip that writes down every size the control proposes for itself,
+// and how often it is given a font.
 class CRecordingToolTip : public CVelToolTipCtrl {
 public:
     std::vector<WINDOWPOS> proposed;
+    int fontsGiven = 0;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_WINDOWPOSCHANGING)
             proposed.push_back(*reinterpret_cast<WINDOWPOS*>(lParam));
+        if (message == WM_SETFONT)
+            ++fontsGiven;
         return CVelToolTipCtrl::WindowProc(message, wParam, lParam);
     }
 };
@@ -297,6 +305,58 @@ TEST(VelToolTipWindow, ShownTipIsTwentyHighFourWiderAndPaintedInItsColours)
 
     tip.SendMessage(TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&ti));
     tip.DestroyWindow();
+    dlg->DestroyWindow();
+}
+
+// The control sizes the tip by the font it was given, the tooltip draws in
+// the interface font of its scale: above 96 DPI, with the scale set before
+// the window is made or after, the tip is wide enough for the text in that
+// font. At 96 DPI the control keeps its own font.
+TEST(VelToolTipWindow, TipAboveTheNaturalScaleIsWideEnoughForItsTextInTheFontItDrawsWith)
+{
+    auto dlg = ShowDemoDialog();
+    ASSERT_NE(dlg, nullptr);
+    const char* const text = "设置截屏区域 Region";
+    const struct {
+        int dpi;
+        bool scaleBeforeWindow;
+    } cases[] = {{192, true}, {144, false}, {96, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.dpi) + " DPI, scale set " + (c.scaleBeforeWindow ? "before" : "after"));
+        const gfx::DisplayScale scale = gfx::DisplayScale::ForDpi(c.dpi);
+        CRecordingToolTip tip;
+        if (c.scaleBeforeWindow)
+            tip.SetScale(scale);
+        ASSERT_TRUE(tip.Create(dlg.get(), TTS_ALWAYSTIP | TTS_NOPREFIX));
+        if (!c.scaleBeforeWindow)
+            tip.SetScale(scale);
+        TOOLINFOA ti{};
+        ti.cbSize = sizeof ti;
+        ti.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+        ti.hwnd = dlg->m_hWnd;
+        ti.uId = 1;
+        ti.lpszText = const_cast<char*>(text);
+        ASSERT_TRUE(tip.SendMessage(TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti)));
+        tip.SendMessage(TTM_TRACKPOSITION, 0, MAKELPARAM(300, 500));
+        tip.SendMessage(TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&ti));
+        ASSERT_TRUE(PumpUntil([&] { return tip.IsWindowVisible() != FALSE; }));
+
+        if (scale.IsNatural()) {
+            EXPECT_EQ(tip.fontsGiven, 0) << "the control was given a font at 96 DPI";
+        } else {
+            CClientDC dc(&tip);
+            const std::wstring wide = WideFromGbk(text);
+            HGDIOBJ previous = ::SelectObject(dc.GetSafeHdc(), GetInterfaceFont(scale)->GetSafeHandle());
+            SIZE extent{};
+            ::GetTextExtentPoint32W(dc.GetSafeHdc(), wide.c_str(), static_cast<int>(wide.size()), &extent);
+            ::SelectObject(dc.GetSafeHdc(), previous);
+            RECT client;
+            tip.GetClientRect(&client);
+            EXPECT_GE(client.right - client.left, extent.cx) << "the text is cut off";
+        }
+        tip.SendMessage(TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&ti));
+        tip.DestroyWindow();
+    }
     dlg->DestroyWindow();
 }
 

@@ -189,6 +189,14 @@ TEST_F(MouseFixture, MouseLeaveEndsTheHoverButNotAPress)
     MouseTo(Centre());
     ASSERT_TRUE(PumpUntil([&] { return button.IsHover(); }));
     ASSERT_TRUE(ShowsFrame(1)) << ScreenFace();
+    // The leave sent below stands for the one the platform sends only to a
+    // window that asked for it.
+    TRACKMOUSEEVENT asked{};
+    asked.cbSize = sizeof asked;
+    asked.dwFlags = TME_QUERY;
+    ASSERT_TRUE(::TrackMouseEvent(&asked));
+    EXPECT_TRUE((asked.dwFlags & TME_LEAVE) != 0 && asked.hwndTrack == button.m_hWnd)
+        << "the hovered button does not ask to be told of the leave: flags " << asked.dwFlags;
     // The pointer leaves, and the move that says so never reaches the button.
     ::SetCursorPos(Outside().x, Outside().y);
     MSG lost;

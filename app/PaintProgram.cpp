@@ -85,10 +85,10 @@ bool IsExistingAbsoluteFile(const std::wstring& path) { return IsAbsolute(path) 
 
 std::wstring PaintProgramPath()
 {
-    const std::wstring system = SystemFolderPaint();
+    std::wstring system = SystemFolderPaint();
     if (IsExistingAbsoluteFile(system))
         return system;
-    const std::wstring alias = AppExecutionAliasPaint();
+    std::wstring alias = AppExecutionAliasPaint();
     if (IsExistingAbsoluteFile(alias))
         return alias;
     // The shell's own order: the user's registration before the machine's.
@@ -100,7 +100,7 @@ std::wstring PaintProgramPath()
         REGSAM view;
     } registrations[] = {{HKEY_CURRENT_USER, 0}, {HKEY_LOCAL_MACHINE, KEY_WOW64_64KEY}, {HKEY_LOCAL_MACHINE, 0}};
     for (const auto& r : registrations) {
-        const std::wstring registered = RegisteredPaint(r.root, r.view);
+        std::wstring registered = RegisteredPaint(r.root, r.view);
         if (IsExistingAbsoluteFile(registered))
             return registered;
     }

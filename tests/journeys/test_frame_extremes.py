@@ -77,6 +77,7 @@ class FrameExtremes(CaptureJourney):
         self.assertEqual(self.probe("capture-command"), "captured")
         self.assert_tall_capture(os.path.join(self.j.work, "clipboard.bmp"), "clipboard-bitmap")
         self.assertEqual(os.stat(self.output_file()).st_mtime_ns, stamp, "the file was written")
+        wait_until("no Paint running", lambda: not self.paint_running())
         self.assertEqual(len(self.j.paint_log()), 1, "Paint was started on a file this capture did not write")
         self.assert_no_message_box()
 

@@ -384,9 +384,13 @@ HCURSOR CCaptureFrameDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIco
 BOOL CCaptureFrameDlg::PreTranslateMessage(MSG* pMsg)
 {
     if (pMsg->message == WM_KEYDOWN) {
-        // Every key-down is consumed: only Escape and the arrows do anything.
+        // Every key-down is consumed: only Escape, F1 and the arrows do
+        // anything. F1 opens the key help as the help button does, from its
+        // own command once this key is done with.
         if (pMsg->wParam == VK_ESCAPE)
             PostMessage(WM_CLOSE, 0, 0);
+        else if (pMsg->wParam == VK_F1)
+            PostMessage(WM_COMMAND, IDC_BTN_HOTKEYHELP, 0);
         else
             OnArrowKey(static_cast<UINT>(pMsg->wParam));
         return TRUE;

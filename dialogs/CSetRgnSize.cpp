@@ -21,6 +21,12 @@ constexpr COLORREF kOKTextColour = RGB(128, 0, 128);
 constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE;
 constexpr RECT kNoRect{0, 0, 0, 0};
 
+// The layout the texts of the interface language fit.
+const rgnsize::DialogLayout& LayoutForTexts()
+{
+    return CurrentUiLanguage() == UiLanguage::Chinese ? rgnsize::kChineseLayout : rgnsize::kEnglishLayout;
+}
+
 void MoveTo(CWnd& wnd, const RECT& r) { wnd.MoveWindow(r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE); }
 
 constexpr int kPointsPerInch = 72;
@@ -92,7 +98,7 @@ void CSetRgnSize::TakeScale(const gfx::DisplayScale& wanted)
 {
     const gfx::DisplayScale scale = gfx::LoadArtworkSet(
         AfxGetResourceHandle(), {{&m_bmpCaptionButtons, IDB_CAPTION_BUTTONS}, {&m_bmpSkin, IDB_SETRGN_SKIN}}, wanted);
-    m_metrics = rgnsize::MetricsAt(scale);
+    m_metrics = rgnsize::MetricsAt(scale, LayoutForTexts());
     SetScale(scale);
     if (m_fontOK.GetSafeHandle() != nullptr)
         m_fontOK.DeleteObject();

@@ -335,8 +335,10 @@ class Journey:
 
 
 class JourneyTestCase(unittest.TestCase):
-    """A fresh logon for every test."""
+    """A fresh logon for every test, in the locale the class names."""
+
+    locale = "zh_CN.UTF-8"
 
     def setUp(self):
-        self.j = Journey(self.id().split(".")[-1])
+        self.j = Journey(self.id().split(".")[-1], locale=self.locale)
         self.addCleanup(self.j.close)

@@ -8,6 +8,7 @@
 #include "framework/CPaintDC.h"
 #include "framework/CWinApp.h"
 #include "framework/ScopedSelectObject.h"
+#include "framework/UiText.h"
 #include "gfx/ArtworkBitmap.h"
 #include "gfx/InterfaceFont.h"
 #include "gfx/WindowDpi.h"
@@ -175,10 +176,10 @@ void CCaptureFrameDlg::ConfigureSkin()
 std::array<CCaptureFrameDlg::PanelButton, 4> CCaptureFrameDlg::PanelButtons()
 {
     return {{
-        {m_btnCloseFrame, m_bmpCloseFrame, IDB_BTN_CLOSE, IDC_BTN_CLOSE, "关闭"},
-        {m_btnCapture, m_bmpCapture, IDB_BTN_CAPTURE, IDC_BTN_CAPTURE, "截图"},
-        {m_btnSetSize, m_bmpSetSize, IDB_BTN_SETSIZE, IDC_BTN_SETSIZE, "设置截屏区域"},
-        {m_btnHotKeyHelp, m_bmpHotKeyHelp, IDB_BTN_HOTKEYHELP, IDC_BTN_HOTKEYHELP, "快捷键"},
+        {m_btnCloseFrame, m_bmpCloseFrame, IDB_BTN_CLOSE, IDC_BTN_CLOSE, IDS_TIP_CLOSE_FRAME},
+        {m_btnCapture, m_bmpCapture, IDB_BTN_CAPTURE, IDC_BTN_CAPTURE, IDS_TIP_CAPTURE},
+        {m_btnSetSize, m_bmpSetSize, IDB_BTN_SETSIZE, IDC_BTN_SETSIZE, IDS_TIP_SET_SIZE},
+        {m_btnHotKeyHelp, m_bmpHotKeyHelp, IDB_BTN_HOTKEYHELP, IDC_BTN_HOTKEYHELP, IDS_TIP_HOTKEY_HELP},
     }};
 }
 
@@ -188,7 +189,7 @@ void CCaptureFrameDlg::CreatePanelButtons()
     for (const PanelButton& p : PanelButtons()) {
         p.button.Create("", kPanelButtonStyle, RECT{0, 0, 0, 0}, this, p.id);
         p.button.SetBitmapStyle(&p.bitmap, nullptr, FALSE);
-        p.button.SetTooltipText(p.tip);
+        p.button.SetTooltipText(UiText(p.tipTextId));
     }
     // The help button overlaps the set-size button and is drawn whole.
     m_btnSetSize.SetWindowPos(&m_btnHotKeyHelp, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -383,9 +384,13 @@ HCURSOR CCaptureFrameDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIco
 BOOL CCaptureFrameDlg::PreTranslateMessage(MSG* pMsg)
 {
     if (pMsg->message == WM_KEYDOWN) {
-        // Every key-down is consumed: only Escape and the arrows do anything.
+        // Every key-down is consumed: only Escape, F1 and the arrows do
+        // anything. F1 opens the key help as the help button does, from its
+        // own command once this key is done with.
         if (pMsg->wParam == VK_ESCAPE)
             PostMessage(WM_CLOSE, 0, 0);
+        else if (pMsg->wParam == VK_F1)
+            PostMessage(WM_COMMAND, IDC_BTN_HOTKEYHELP, 0);
         else
             OnArrowKey(static_cast<UINT>(pMsg->wParam));
         return TRUE;
@@ -429,7 +434,8 @@ BOOL CCaptureFrameDlg::OnCommand(WPARAM wParam, LPARAM lParam)
         SetRequestedSize();
         return TRUE;
     case IDC_BTN_HOTKEYHELP:
-        ShowHotKeyHelp(AfxGetInstanceHandle(), m_hWnd, IDI_VANTIK, kHotKeyHelpCaption, kHotKeyHelpText);
+        ShowHotKeyHelp(
+            AfxGetInstanceHandle(), m_hWnd, IDI_VANTIK, UiText(IDS_HOTKEY_HELP_CAPTION), UiText(IDS_HOTKEY_HELP_TEXT));
         return TRUE;
     default:
         return CVelDialog::OnCommand(wParam, lParam);

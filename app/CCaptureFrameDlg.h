@@ -64,7 +64,7 @@ private:
         CBitmap& bitmap;
         UINT bitmapId;
         UINT id;
-        const char* tip;
+        UINT tipTextId;
     };
     // The four, in the order close, capture, set size, help.
     std::array<PanelButton, 4> PanelButtons();

@@ -5,6 +5,7 @@
 #include "framework/CDC.h"
 #include "framework/CDataExchange.h"
 #include "framework/CWinApp.h"
+#include "framework/UiText.h"
 #include "gfx/ArtworkBitmap.h"
 #include "gfx/InterfaceFont.h"
 #include "gfx/WindowDpi.h"
@@ -14,16 +15,17 @@
 
 namespace {
 
-const char* const kTitle = "设置截屏区域";
-const char* const kOKText = "确 定";
-const char* const kWidthCaption = "宽：";
-const char* const kHeightCaption = "高：";
-
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kTitleColour = RGB(0, 0, 0);
 constexpr COLORREF kOKTextColour = RGB(128, 0, 128);
 constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE;
 constexpr RECT kNoRect{0, 0, 0, 0};
+
+// The layout the texts of the interface language fit.
+const rgnsize::DialogLayout& LayoutForTexts()
+{
+    return CurrentUiLanguage() == UiLanguage::Chinese ? rgnsize::kChineseLayout : rgnsize::kEnglishLayout;
+}
 
 void MoveTo(CWnd& wnd, const RECT& r) { wnd.MoveWindow(r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE); }
 
@@ -33,7 +35,7 @@ constexpr int kPointsPerInch = 72;
 // stock GUI font is on a system whose code page is 936. The stock font
 // itself follows the system's code page: elsewhere it is a Western font,
 // which shows the captions as empty boxes or in another face.
-void CreateCaption(CVelTransButton& label, const char* text, UINT nID, CWnd* parent)
+void CreateCaption(CVelTransButton& label, const CString& text, UINT nID, CWnd* parent)
 {
     label.Create(text, kChildStyle, kNoRect, parent, nID);
     label.SetLabelStyle(nullptr);
@@ -68,7 +70,7 @@ void CSetRgnSize::DoDataExchange(CDataExchange* pDX)
 BOOL CSetRgnSize::OnInitDialog()
 {
     TakeScale(gfx::DisplayScale::ForDpi(gfx::WindowDpi(m_hWnd)));
-    SetWindowText(kTitle);
+    SetWindowText(UiText(IDS_SIZE_TITLE));
     CVelDialog::OnInitDialog();
 
     SetWindowPos(
@@ -77,8 +79,8 @@ BOOL CSetRgnSize::OnInitDialog()
     m_btnMin.ShowWindow(SW_HIDE);
 
     CreateOKButton();
-    CreateCaption(m_lblWidth, kWidthCaption, IDC_LABEL_WIDTH, this);
-    CreateCaption(m_lblHeight, kHeightCaption, IDC_LABEL_HEIGHT, this);
+    CreateCaption(m_lblWidth, UiText(IDS_SIZE_WIDTH), IDC_LABEL_WIDTH, this);
+    CreateCaption(m_lblHeight, UiText(IDS_SIZE_HEIGHT), IDC_LABEL_HEIGHT, this);
     ScaleControls();
 
     CString text;
@@ -96,7 +98,7 @@ void CSetRgnSize::TakeScale(const gfx::DisplayScale& wanted)
 {
     const gfx::DisplayScale scale = gfx::LoadArtworkSet(
         AfxGetResourceHandle(), {{&m_bmpCaptionButtons, IDB_CAPTION_BUTTONS}, {&m_bmpSkin, IDB_SETRGN_SKIN}}, wanted);
-    m_metrics = rgnsize::MetricsAt(scale);
+    m_metrics = rgnsize::MetricsAt(scale, LayoutForTexts());
     SetScale(scale);
     if (m_fontOK.GetSafeHandle() != nullptr)
         m_fontOK.DeleteObject();
@@ -123,7 +125,7 @@ void CSetRgnSize::TakeScale(const gfx::DisplayScale& wanted)
 
 void CSetRgnSize::CreateOKButton()
 {
-    m_btnOK.Create(kOKText, kChildStyle, kNoRect, this, IDOK);
+    m_btnOK.Create(UiText(IDS_SIZE_OK), kChildStyle, kNoRect, this, IDOK);
     m_btnOK.SetTextStyle();
     m_btnOK.SetTextFont(&m_fontOK);
     m_btnOK.SetTextColors(kOKTextColour, kOKTextColour);

@@ -28,7 +28,7 @@ struct DialogMetrics {
     int captionBackgroundX = 0;
 };
 
-constexpr DialogMetrics MetricsAt(const gfx::DisplayScale& s)
+constexpr DialogMetrics MetricsAt(const gfx::DisplayScale& s, const DialogLayout& layout = kChineseLayout)
 {
     DialogMetrics m;
     m.scale = s;
@@ -36,12 +36,12 @@ constexpr DialogMetrics MetricsAt(const gfx::DisplayScale& s)
         const skin::SkinSlice& r = kSkinSlices.items[static_cast<std::size_t>(i)];
         m.slices.Set(i, skin::SkinSlice{s.Px(r.x), s.Px(r.y), s.Span(r.x, r.x + r.cx), s.Span(r.y, r.y + r.cy)});
     }
-    m.dialogSize = SIZE{s.Px(kDialogWidth), s.Px(kDialogHeight)};
-    m.okBox = s.Rect(kOKBox);
-    m.widthCaptionBox = s.Rect(kWidthCaptionBox);
-    m.heightCaptionBox = s.Rect(kHeightCaptionBox);
-    m.widthBox = s.Rect(kWidthBox);
-    m.heightBox = s.Rect(kHeightBox);
+    m.dialogSize = SIZE{s.Px(layout.size.cx), s.Px(layout.size.cy)};
+    m.okBox = s.Rect(layout.okBox);
+    m.widthCaptionBox = s.Rect(layout.widthCaptionBox);
+    m.heightCaptionBox = s.Rect(layout.heightCaptionBox);
+    m.widthBox = s.Rect(layout.widthBox);
+    m.heightBox = s.Rect(layout.heightBox);
     m.titlePosition = POINT{s.Px(kTitleX), s.Px(kTitleY)};
     m.okFontHeight = s.Px(kOKFontHeight);
     const int width = s.Px(kCaptionButtonWidth);

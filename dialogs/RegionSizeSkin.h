@@ -22,11 +22,30 @@ inline constexpr int kEdgeWidth = 2;
 // top, right, bottom).
 inline constexpr int kDialogWidth = 200;
 inline constexpr int kDialogHeight = 100;
-inline constexpr RECT kOKBox{135, 68, 175, 88};
-inline constexpr RECT kWidthCaptionBox{5, 39, 30, 59};
-inline constexpr RECT kHeightCaptionBox{100, 39, 125, 59};
-inline constexpr RECT kWidthBox{32, 39, 92, 59};
-inline constexpr RECT kHeightBox{127, 39, 187, 59};
+struct DialogLayout {
+    SIZE size;
+    RECT okBox;
+    RECT widthCaptionBox;
+    RECT heightCaptionBox;
+    RECT widthBox;
+    RECT heightBox;
+};
+inline constexpr DialogLayout kChineseLayout{
+    {kDialogWidth, kDialogHeight},
+    {135, 68, 175, 88},
+    {5, 39, 30, 59},
+    {100, 39, 125, 59},
+    {32, 39, 92, 59},
+    {127, 39, 187, 59}};
+// "Width:" and "Height:" need wider captions than 宽： and 高：: the English
+// dialog is wider, with boxes and OK button as large as the Chinese ones.
+inline constexpr DialogLayout kEnglishLayout{
+    {kDialogWidth + 50, kDialogHeight},
+    {185, 68, 225, 88},
+    {5, 39, 50, 59},
+    {125, 39, 172, 59},
+    {52, 39, 112, 59},
+    {174, 39, 234, 59}};
 // The title's place, and the height of the OK button's bold text.
 inline constexpr int kTitleX = 8;
 inline constexpr int kTitleY = 7;

@@ -40,4 +40,20 @@
 #define IDC_BTN_SETSIZE 7580
 #define IDC_BTN_HOTKEYHELP 7590
 
+// The program's texts, one string table per language (strings.rc).
+#define IDS_TIP_CLOSE_FRAME 256
+#define IDS_TIP_CAPTURE 257
+#define IDS_TIP_SET_SIZE 258
+#define IDS_TIP_HOTKEY_HELP 259
+#define IDS_TIP_MINIMIZE 260
+#define IDS_TIP_MAXIMIZE 261
+#define IDS_TIP_RESTORE 262
+#define IDS_TIP_CLOSE 263
+#define IDS_HOTKEY_HELP_CAPTION 264
+#define IDS_HOTKEY_HELP_TEXT 265
+#define IDS_SIZE_TITLE 266
+#define IDS_SIZE_WIDTH 267
+#define IDS_SIZE_HEIGHT 268
+#define IDS_SIZE_OK 269
+
 #endif

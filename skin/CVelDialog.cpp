@@ -3,7 +3,9 @@
 #include "framework/CDC.h"
 #include "framework/CPaintDC.h"
 #include "framework/ScopedSelectObject.h"
+#include "framework/UiText.h"
 #include "gfx/InterfaceFont.h"
+#include "res/resource.h"
 #include "skin/CaptionCommands.h"
 #include "skin/DialogDpiScaling.h"
 #include "skin/SystemMenu.h"
@@ -15,11 +17,6 @@ namespace {
 
 constexpr UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
 constexpr DWORD kCaptionButtonStyle = WS_CHILD | WS_VISIBLE;
-
-const char* const kTipClose = "关闭";
-const char* const kTipMinimise = "最小化";
-const char* const kTipMaximise = "最大化";
-const char* const kTipRestore = "还原";
 
 SIZE SizeOf(const RECT& rc) { return SIZE{rc.right - rc.left, rc.bottom - rc.top}; }
 
@@ -167,16 +164,16 @@ void CVelDialog::CreateCaptionButtons()
     const skin::CaptionButtonRects rects = skin::LayoutCaptionButtons(m_caption, client, false, hasMax);
 
     m_btnClose.Create("", kCaptionButtonStyle, rects.close, this, skin::ID_CAPTION_CLOSE);
-    m_btnClose.SetTipText(kTipClose);
+    m_btnClose.SetTipText(UiText(IDS_TIP_CLOSE));
     if (hasMax) {
         m_btnMax.Create("", kCaptionButtonStyle, rects.max, this, skin::ID_CAPTION_MAXIMIZE);
-        m_btnMax.SetTipText(kTipMaximise);
+        m_btnMax.SetTipText(UiText(IDS_TIP_MAXIMIZE));
     } else {
         // Keeps the platform's own maximise paths (title double click) off.
         ModifyStyle(WS_MAXIMIZEBOX, 0);
     }
     m_btnMin.Create("", kCaptionButtonStyle, rects.min, this, skin::ID_CAPTION_MINIMIZE);
-    m_btnMin.SetTipText(kTipMinimise);
+    m_btnMin.SetTipText(UiText(IDS_TIP_MINIMIZE));
 }
 
 // ---- painting -----------------------------------------------------------------
@@ -331,7 +328,7 @@ void CVelDialog::LayoutCaptionButtons(bool bMaximised)
     }
     if (m_btnMin.GetSafeHwnd() != nullptr)
         place(m_btnMin, rects.min);
-    m_btnMax.ChangeTipText(bMaximised ? kTipRestore : kTipMaximise);
+    m_btnMax.ChangeTipText(UiText(bMaximised ? IDS_TIP_RESTORE : IDS_TIP_MAXIMIZE));
 
     if (bMaximised)
         GiveTopmostToTaskbar();

@@ -53,5 +53,13 @@ if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
   fi
   as_root locale-gen
 fi
+# The interface language follows the locale too: the language journeys run
+# Vantik under a German, an English and a Taiwanese Chinese one.
+for name in de_DE en_US zh_TW; do
+  if ! locale -a 2>/dev/null | grep -qi "^$name\.utf-\?8$"; then
+    echo "install-deps: generating the $name.UTF-8 locale"
+    as_root localedef -i "$name" -f UTF-8 "$name.UTF-8"
+  fi
+done
 
 tools/install-wine32.sh

@@ -53,9 +53,11 @@ class Screenshot:
 
 
 class Journey:
-    def __init__(self, name, locale="zh_CN.UTF-8"):
+    def __init__(self, name, locale="zh_CN.UTF-8", messages_locale=None):
         """locale: the Unix locale the session runs in, from which Wine takes
-        the ANSI code page (zh_CN.UTF-8: 936; C.UTF-8: 1252)."""
+        the ANSI code page (zh_CN.UTF-8: 936; C.UTF-8: 1252) and the
+        interface language (zh_CN: 0x0804, de_DE: 0x0407), unless
+        messages_locale gives the interface language apart (LC_MESSAGES)."""
         if not BUILD_DIR:
             raise RuntimeError("VANTIK_BUILD_DIR is not set; run journeys through ctest")
         template = os.path.join(BUILD_DIR, "rig", "wineprefix")
@@ -85,10 +87,14 @@ class Journey:
             "WINEARCH": os.environ.get("WINEARCH", "win64"),
             "WINEDEBUG": "-all",
             "WINEDLLOVERRIDES": "mscoree,mshtml=",
-            "LC_ALL": locale,
             "DISPLAY": self.display,
             "VANTIK_PAINT_LOG": unix_to_windows_path(self.paint_log_path),
         })
+        if messages_locale:
+            self.env.pop("LC_ALL", None)
+            self.env.update({"LANG": locale, "LC_CTYPE": locale, "LC_MESSAGES": messages_locale})
+        else:
+            self.env["LC_ALL"] = locale
         self._start_wineserver()
 
     # -- the session ---------------------------------------------------------
@@ -329,8 +335,10 @@ class Journey:
 
 
 class JourneyTestCase(unittest.TestCase):
-    """A fresh logon for every test."""
+    """A fresh logon for every test, in the locale the class names."""
+
+    locale = "zh_CN.UTF-8"
 
     def setUp(self):
-        self.j = Journey(self.id().split(".")[-1])
+        self.j = Journey(self.id().split(".")[-1], locale=self.locale)
         self.addCleanup(self.j.close)

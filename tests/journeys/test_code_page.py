@@ -2,7 +2,8 @@
 system (or a Chinese one with the system-wide UTF-8 option) would meet it.
 
 The program's texts are GBK. Vantik is started once in a session whose
-locale gives Wine code page 936 and once in C.UTF-8, which gives 1252; in
+locale gives Wine code page 936 and once in C.UTF-8, which gives 1252, with
+the interface language still Chinese (LC_MESSAGES zh_CN.UTF-8); in
 each the size label and the region size dialog are looked at on the screen.
 The label, the dialog's title, its width and height captions and its OK
 button must be the same pixels in both, and the dialog's title must reach
@@ -58,7 +59,8 @@ class Session:
 
     def __init__(self, locale):
         self.locale = locale
-        self.j = Journey(f"code-page-{LOCALES[locale]}", locale=locale)
+        # A Chinese interface language in either code page.
+        self.j = Journey(f"code-page-{LOCALES[locale]}", locale=locale, messages_locale="zh_CN.UTF-8")
         place_vantik_as_windows_does(self.j)
         self.closed = False
 

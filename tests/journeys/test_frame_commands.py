@@ -66,6 +66,15 @@ class FrameCommands(VantikJourney):
         self.click_panel("camera")
         wait_until("a capture from the camera button", self.j.paint_log, timeout=20)
 
+    def test_f1_opens_the_help_box(self):
+        self.focus_frame()
+        self.j.key("F1")
+        box = wait_until("the help box on F1", lambda: self.dialog(HELP_TITLE))
+        self.assertEqual(box["text"], HELP_TEXT)
+        self.j.key("Return")
+        wait_until("the help box to close", lambda: self.dialog(HELP_TITLE) is None)
+        self.assertEqual(self.frame_rect(), self.rect, "F1 moved the frame")
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -220,13 +220,35 @@ struct DialogInfo {
     std::string text;
 };
 
+// A window's text in GBK, as the journeys read the probe's answers, whatever
+// the code page of the session's locale (1252 or 950 hold neither the
+// program's Chinese nor its English texts' arrows).
+std::string WindowTextGbk(HWND hWnd)
+{
+    wchar_t wide[512] = {};
+    GetWindowTextW(hWnd, wide, 512);
+    char gbk[1024] = {};
+    WideCharToMultiByte(936, 0, wide, -1, gbk, sizeof gbk, nullptr, nullptr);
+    return gbk;
+}
+
+// The command line's argument index as it was typed, not as the session's
+// code page can hold it.
+std::wstring WideArgument(int index)
+{
+    int count = 0;
+    LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::wstring arg = args != nullptr && index < count ? args[index] : L"";
+    LocalFree(args);
+    return arg;
+}
+
 BOOL CALLBACK CollectChild(HWND child, LPARAM lParam)
 {
     auto* info = reinterpret_cast<DialogInfo*>(lParam);
     char cls[64] = {};
     GetClassNameA(child, cls, sizeof cls);
-    char text[512] = {};
-    GetWindowTextA(child, text, sizeof text);
+    const std::string text = WindowTextGbk(child);
     const int id = GetDlgCtrlID(child);
     if (id == 1000 || id == 1001) {
         // An edit's text is its own, not the window caption: ask it.
@@ -240,7 +262,7 @@ BOOL CALLBACK CollectChild(HWND child, LPARAM lParam)
     } else if (lstrcmpiA(cls, "Static") == 0) {
         if (SendMessageA(child, STM_GETICON, 0, 0) != 0)
             info->icon = true;
-        else if (text[0] != '\0')
+        else if (!text.empty())
             info->text = text;
     }
     return TRUE;
@@ -259,9 +281,9 @@ void PrintEscaped(const std::string& text)
     }
 }
 
-int Dialog(const char* title)
+int Dialog(const std::wstring& title)
 {
-    HWND dialog = FindWindowA("#32770", title);
+    HWND dialog = FindWindowW(L"#32770", title.c_str());
     if (dialog == nullptr) {
         std::printf("none\n");
         return 1;
@@ -698,7 +720,7 @@ int main(int argc, char** argv)
     if (cmd == "label" && argc == 7)
         return Label(argv[2], argv[3], LabelBox{std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6])});
     if (cmd == "dialog" && argc == 3)
-        return Dialog(argv[2]);
+        return Dialog(WideArgument(2));
     if (cmd == "frame" && argc == 6)
         return Frame(Bands{std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5])});
     if (cmd == "frame")

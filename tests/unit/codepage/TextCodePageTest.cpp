@@ -3,6 +3,7 @@
 #include "framework/CDialog.h"
 #include "framework/CFont.h"
 #include "framework/CToolTipCtrl.h"
+#include "framework/UiText.h"
 #include "res/resource.h"
 #include "tests/unit/PixelTestSupport.h"
 
@@ -188,14 +189,24 @@ void CALLBACK ReadAndCloseBox(HWND, UINT, UINT_PTR idEvent, DWORD)
     ::PostMessageW(box, WM_COMMAND, IDOK, 0);
 }
 
+// A Chinese user whatever the code page (in 1252 the locale's interface
+// language is English).
+LANGID SimplifiedChinese() { return 0x0804; }
+
 TEST(TextCodePage, HotKeyHelpShowsItsTextsAsGbk)
 {
+    const UiLanguageLookup previous = ReplaceUiLanguageLookup(&SimplifiedChinese);
     ::SetTimer(nullptr, 0, 50, ReadAndCloseBox);
-    ShowHotKeyHelp(::GetModuleHandleW(nullptr), nullptr, IDI_VANTIK, kHotKeyHelpCaption, kHotKeyHelpText);
+    ShowHotKeyHelp(::GetModuleHandleW(nullptr),
+                   nullptr,
+                   IDI_VANTIK,
+                   UiText(IDS_HOTKEY_HELP_CAPTION),
+                   UiText(IDS_HOTKEY_HELP_TEXT));
     EXPECT_EQ(g_boxCaption, L"快捷键");
     EXPECT_EQ(g_boxText,
               L"←  向左移动   →  向右移动\r\n↑  向上移动   ↓  向下移动\r\n\r\n"
               L"按下Shift +方向键 改变窗口大小\r\nCtrl +C --- 截图");
+    ReplaceUiLanguageLookup(previous);
 }
 
 } // namespace

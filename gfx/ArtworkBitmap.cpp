@@ -1,5 +1,6 @@
 #include "gfx/ArtworkBitmap.h"
 
+#include "framework/ComPtr.h"
 #include "framework/ProcAddress.h"
 #include "framework/SystemLibrary.h"
 #include "res/resource.h"
@@ -18,33 +19,6 @@ constexpr UINT kLargestResourceId = 0xFFFF;
 // Larger artwork is a mistake, and this bound keeps stride * height in a UINT.
 constexpr UINT kLargestSide = 16384;
 constexpr UINT kBytesPerPixel = 3;
-
-// Owner of one COM interface pointer: releases it when destroyed.
-template <typename T> class ComPtr {
-public:
-    ComPtr() = default;
-    ~ComPtr() { Reset(); }
-    ComPtr(const ComPtr&) = delete;
-    ComPtr& operator=(const ComPtr&) = delete;
-
-    T* operator->() const { return m_p; }
-    T* Get() const { return m_p; }
-    // For a function that writes a new pointer: the old one is released first.
-    T** Put()
-    {
-        Reset();
-        return &m_p;
-    }
-
-private:
-    void Reset()
-    {
-        if (m_p != nullptr)
-            std::exchange(m_p, nullptr)->Release();
-    }
-
-    T* m_p = nullptr;
-};
 
 // COM's three functions, bound from ole32 at run time so that a program at
 // 96 DPI never loads it.

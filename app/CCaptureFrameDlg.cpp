@@ -189,7 +189,9 @@ void CCaptureFrameDlg::CreatePanelButtons()
     for (const PanelButton& p : PanelButtons()) {
         p.button.Create("", kPanelButtonStyle, RECT{0, 0, 0, 0}, this, p.id);
         p.button.SetBitmapStyle(&p.bitmap, nullptr, FALSE);
-        p.button.SetTooltipText(UiText(p.tipTextId));
+        const CString tip = UiText(p.tipTextId);
+        p.button.SetTooltipText(tip);
+        p.button.SetAccessibleName(tip);
     }
     // The help button overlaps the set-size button and is drawn whole.
     m_btnSetSize.SetWindowPos(&m_btnHotKeyHelp, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -82,6 +82,9 @@ BOOL CSetRgnSize::OnInitDialog()
     CreateCaption(m_lblWidth, UiText(IDS_SIZE_WIDTH), IDC_LABEL_WIDTH, this);
     CreateCaption(m_lblHeight, UiText(IDS_SIZE_HEIGHT), IDC_LABEL_HEIGHT, this);
     ScaleControls();
+    // The boxes' window texts are the numbers; their labels' words name them.
+    m_editWidth.SetAccessibleName(UiText(IDS_NAME_WIDTH));
+    m_editHeight.SetAccessibleName(UiText(IDS_NAME_HEIGHT));
 
     CString text;
     text.Format("%d", m_nWidth);

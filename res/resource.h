@@ -55,5 +55,8 @@
 #define IDS_SIZE_WIDTH 267
 #define IDS_SIZE_HEIGHT 268
 #define IDS_SIZE_OK 269
+// Names a screen reader reads where no text shown says them.
+#define IDS_NAME_WIDTH 272
+#define IDS_NAME_HEIGHT 273
 
 #endif

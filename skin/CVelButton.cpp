@@ -21,6 +21,7 @@ const MessageMap* CVelButton::GetThisMessageMap()
 void CVelButton::SetTipText(const CString& text)
 {
     m_strTip = text;
+    TakeTipAsName();
     if (m_bTipMade)
         return;
     m_bTipMade = true;
@@ -30,7 +31,14 @@ void CVelButton::SetTipText(const CString& text)
 void CVelButton::ChangeTipText(const CString& text)
 {
     m_strTip = text;
+    TakeTipAsName();
     UpdateToolTip(m_strTip);
+}
+
+void CVelButton::TakeTipAsName()
+{
+    if (m_hWnd != nullptr)
+        SetWindowText(m_strTip);
 }
 
 void CVelButton::ShowState() { InvalidateRect(nullptr, FALSE); }

@@ -10,6 +10,9 @@
 // to its parent as WM_COMMAND (lParam 0) and shows a tooltip.
 class CVelButton : public CVelHoverButton {
 public:
+    // The tip is also the button's window text, which is what a screen
+    // reader names it; the button never draws that text.
+    //
     // Stores the tip; creates the tooltip on first use. An existing tip shows
     // the new text from the pointer's next entry.
     void SetTipText(const CString& text);
@@ -47,6 +50,7 @@ protected:
 
 private:
     void PaintButton(CDC* pDC);
+    void TakeTipAsName();
 
     // The tooltip is made once, on the first SetTipText, even if its window
     // could not be created then.

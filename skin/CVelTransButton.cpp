@@ -98,6 +98,12 @@ void CVelTransButton::SetTooltipText(const CString& text)
     UpdateToolTip(m_strTip);
 }
 
+void CVelTransButton::SetAccessibleName(const CString& name)
+{
+    m_bTextIsName = true;
+    SetWindowText(name);
+}
+
 // ---- tooltip ----------------------------------------------------------------
 
 void CVelTransButton::UpdateToolTip(const CString& text)
@@ -155,7 +161,7 @@ void CVelTransButton::DrawIconAt(CDC& dc, int x, int y)
 SIZE CVelTransButton::IconSize() const { return SIZE{m_scale.Px(m_sizeIcon.cx), m_scale.Px(m_sizeIcon.cy)}; }
 
 // One frame of the skin strip, magenta see-through, then the centred icon
-// and the text at its inset.
+// and the text at its inset, unless the text is only the button's name.
 void CVelTransButton::PaintBitmapLook(CDC& dc, const RECT& rc)
 {
     dc.FillSolidRect(&rc, m_crBack);
@@ -169,6 +175,8 @@ void CVelTransButton::PaintBitmapLook(CDC& dc, const RECT& rc)
         DrawIconAt(dc, (rc.right - icon.cx - rc.left) / 2, (rc.bottom - icon.cy - rc.top) / 2);
     }
 
+    if (m_bTextIsName)
+        return;
     CString text;
     GetWindowText(text);
     if (text.IsEmpty())

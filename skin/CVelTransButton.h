@@ -31,6 +31,9 @@ public:
     // Stores the tip and brings the tooltip up to date at once (creating it
     // on first use).
     void SetTooltipText(const CString& text);
+    // What a screen reader names the button: its window text, which the
+    // bitmap look then leaves undrawn, its picture saying what it does.
+    void SetAccessibleName(const CString& name);
 
     Look GetLook() const { return m_look; }
     CVelToolTipCtrl& GetToolTip() { return m_toolTip; }
@@ -87,4 +90,6 @@ private:
     Look m_look = Look::Text;
     CBitmap* m_pSkin = nullptr;
     BOOL m_bHandCursor = TRUE;
+    // The window text is the name alone (SetAccessibleName), not drawn.
+    bool m_bTextIsName = false;
 };

@@ -1,8 +1,8 @@
 """Vantik in the user's interface language, which Wine takes from each
 process's locale: English under a German and an English locale (the key help
-box, the region size dialog, and a capture still works), Chinese under
-zh_TW as under zh_CN. The tooltips and the dialog are left as screenshots
-(language-*.png among the rig's shots)."""
+box, the region size dialog, the controls' names a screen reader reads, and a
+capture still works), Chinese under zh_TW as under zh_CN. The tooltips and
+the dialog are left as screenshots (language-*.png among the rig's shots)."""
 
 import unittest
 
@@ -19,8 +19,17 @@ ENGLISH = {
                   "Shift + arrow keys  Change the size\r\n"
                   "Ctrl+C --- Capture"),
     "size title": "Set capture area",
+    # By control id: the panel's close, capture, set-size and help buttons.
+    "frame names": {7560: "Close", 7570: "Capture", 7580: "Set capture area", 7590: "Keyboard shortcuts"},
+    # The boxes, the labels (named by their own texts), OK, and the caption's
+    # close button.
+    "size names": {1000: "Width", 1001: "Height", 7350: "Width:", 7450: "Height:", 1: "OK", 7001: "Close"},
 }
-CHINESE = {"help title": HELP_TITLE, "help text": HELP_TEXT, "size title": SIZE_DIALOG_TITLE}
+CHINESE = {
+    "help title": HELP_TITLE, "help text": HELP_TEXT, "size title": SIZE_DIALOG_TITLE,
+    "frame names": {7560: "关闭", 7570: "截图", 7580: "设置截屏区域", 7590: "快捷键"},
+    "size names": {1000: "宽", 1001: "高", 7350: "宽：", 7450: "高：", 1: "确 定", 7001: "关闭"},
+}
 
 
 class InTheUsersLanguage(CaptureJourney):
@@ -32,6 +41,7 @@ class InTheUsersLanguage(CaptureJourney):
     def test_help_box_size_dialog_and_a_capture(self):
         self.start_vantik()
         rect = self.frame_rect()
+        self.assertEqual(self.names("Vantik"), self.texts["frame names"])
 
         # The help button's tooltip, then the box it opens.
         dx, y = self.panel["help"]
@@ -49,6 +59,7 @@ class InTheUsersLanguage(CaptureJourney):
         self.click_panel("star")
         dialog = wait_until("the region size dialog", lambda: self.dialog(self.texts["size title"]))
         self.assertEqual(dialog["edits"], ["50", "50"])
+        self.assertEqual(self.names(self.texts["size title"]), self.texts["size names"])
         self.j.move_pointer(5, 5)
         self.shot("size-dialog")
         self.j.key("Escape")
@@ -72,6 +83,10 @@ class English(InTheUsersLanguage):
 
 class TaiwaneseChinese(InTheUsersLanguage):
     locale = "zh_TW.UTF-8"
+
+
+class SimplifiedChinese(InTheUsersLanguage):
+    locale = "zh_CN.UTF-8"
 
 
 del InTheUsersLanguage

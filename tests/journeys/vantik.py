@@ -163,6 +163,12 @@ class VantikJourney(JourneyTestCase):
                 "buttons": int(f["buttons"]), "icon": f["icon"] == "1",
                 "text": text.replace("\\r", "\r").replace("\\n", "\n")}
 
+    def names(self, title):
+        """What a screen reader reads as the name of each visible control of
+        a dialog, by control id, asked from another process through oleacc."""
+        lines = self.probe("names", title).splitlines()
+        return {int(m[1]): m[2] for m in map(re.compile(r"id=(-?\d+) name=(.*)").fullmatch, lines) if m}
+
     # -- Vantik --------------------------------------------------------------
 
     def start_vantik(self):

@@ -23,6 +23,9 @@
 //                                    1000, 1001) buttons=N
 //                                    icon=0|1 text=...
 //                                    (a dialog or message box of that title)
+//   probe names TITLE                id=N name=... for each visible control of
+//                                    that dialog: what a screen reader reads,
+//                                    through oleacc's client object
 //   probe clipboard-bitmap FILE      writes the CF_BITMAP as a 24-bit BMP;
 //                                    prints size=WxH, or none
 //   probe set-clipboard-text TEXT
@@ -57,6 +60,8 @@
 //   probe code-page                  acp=N, the ANSI code page of a program
 //                                    started in this session's locale
 #include <windows.h>
+
+#include <oleacc.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -303,6 +308,57 @@ int Dialog(const std::wstring& title)
                 info.icon ? 1 : 0);
     PrintEscaped(info.text);
     std::printf("\n");
+    return 0;
+}
+
+// IAccessible's identifier, spelled out: MinGW's static one is wrong.
+constexpr IID kIidAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
+// The name of a control's client object, as a screen reader asks for it from
+// another process; a failure is shown as what failed.
+std::string AccessibleNameOf(HWND control)
+{
+    IAccessible* object = nullptr;
+    HRESULT hr = AccessibleObjectFromWindow(
+        control, static_cast<DWORD>(OBJID_CLIENT), kIidAccessible, reinterpret_cast<void**>(&object));
+    if (FAILED(hr) || object == nullptr)
+        return "<no object>";
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    hr = object->get_accName(self, &name);
+    object->Release();
+    if (FAILED(hr))
+        return "<no name>";
+    char gbk[512] = {};
+    if (name != nullptr)
+        WideCharToMultiByte(936, 0, name, -1, gbk, sizeof gbk, nullptr, nullptr);
+    SysFreeString(name);
+    return gbk;
+}
+
+BOOL CALLBACK PrintName(HWND control, LPARAM)
+{
+    if (IsWindowVisible(control)) {
+        std::printf("id=%d name=", GetDlgCtrlID(control));
+        PrintEscaped(AccessibleNameOf(control));
+        std::printf("\n");
+    }
+    return TRUE;
+}
+
+int Names(const std::wstring& title)
+{
+    HWND dialog = FindWindowW(L"#32770", title.c_str());
+    if (dialog == nullptr) {
+        std::printf("none\n");
+        return 1;
+    }
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    EnumChildWindows(dialog, PrintName, 0);
+    CoUninitialize();
     return 0;
 }
 
@@ -693,7 +749,7 @@ int Usage()
 {
     std::fprintf(
         stderr,
-        "usage: probe props|set-props S XY|frame|window T|capture T|label T F|dialog T|clipboard-bitmap FILE|set-clipboard-text T|"
+        "usage: probe props|set-props S XY|frame|window T|capture T|label T F|dialog T|names T|clipboard-bitmap FILE|set-clipboard-text T|"
         "clipboard-text|hold-clipboard [MS]|pattern X Y W H|focus|frames|windows|lock-file PATH|"
         "activate T|idle|capture-command|move-frame X Y|display-changed|foreground|code-page|focus count-repeats|"
         "repeats\n");
@@ -721,6 +777,8 @@ int main(int argc, char** argv)
         return Label(argv[2], argv[3], LabelBox{std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6])});
     if (cmd == "dialog" && argc == 3)
         return Dialog(WideArgument(2));
+    if (cmd == "names" && argc == 3)
+        return Names(WideArgument(2));
     if (cmd == "frame" && argc == 6)
         return Frame(Bands{std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5])});
     if (cmd == "frame")

@@ -91,6 +91,9 @@ TEST(CaptionButtonsWindow, MaximiseButtonTogglesAndShowsTheRestoreTriple)
     EXPECT_EQ(dlg->m_btnMax.m_nImageX, restoreX);
     EXPECT_EQ(ButtonFace(dlg->m_btnMax), sd::CaptionFrameColour(3, 0));
     EXPECT_EQ(TipText(dlg->m_btnMax), "还原");
+    CString name;
+    dlg->m_btnMax.GetWindowText(name);
+    EXPECT_STREQ(name, "还原") << "a screen reader names the button by its tip";
     ASSERT_EQ(dlg->commands.size(), 1u);
     EXPECT_EQ(dlg->commands[0].wParam, 7002u);
     EXPECT_EQ(dlg->commands[0].lParam, 0);

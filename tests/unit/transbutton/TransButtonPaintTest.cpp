@@ -147,6 +147,10 @@ TEST_F(PainterFixture, BitmapLookWithoutSkinCentresTheIconAndInsetsTheTextInTheN
     EXPECT_LE(ink.right, 60 - 12) << "the text runs into the right margin";
     EXPECT_TRUE(tbtest::HasColour(pixels, kNormalText));
     EXPECT_FALSE(tbtest::HasColour(pixels, kHoverText)) << "the bitmap look has no hover colour";
+
+    // The same text as the name a screen reader reads is not drawn.
+    button.SetAccessibleName("Wide text that will not fit");
+    EXPECT_FALSE(tbtest::HasColour(Paint(button), kNormalText)) << "the name is drawn";
 }
 
 // The text look's text: 12-pixel centring from the top, the hover colour
